@@ -1,0 +1,19 @@
+#include "application.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QStyle>
+#include <QStyleFactory>
+
+void configureApplication() {
+    QApplication::setApplicationName(QStringLiteral("Horolux"));
+    QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"));
+    if (fusion != nullptr) {
+        QApplication::setStyle(fusion); // the application takes ownership
+        QApplication::setPalette(fusion->standardPalette());
+    }
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/icons/horolux-16.xpm"), QSize(16, 16));
+    icon.addFile(QStringLiteral(":/icons/horolux-32.xpm"), QSize(32, 32));
+    QApplication::setWindowIcon(icon);
+}

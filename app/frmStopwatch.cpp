@@ -1,0 +1,268 @@
+#include "frmStopwatch.h"
+
+#include "controls.h"
+#include "layout.h"
+#include "runtime/dispatch.h"
+#include "runtime/timer.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QScreen>
+
+#include <algorithm>
+#include <vector>
+
+using runtime::Single;
+
+namespace {
+
+QString qs(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+int pixels(int twips) { return twips / runtime::kTwipsPerPixel; }
+
+QColor toQColor(runtime::Color color) {
+    return {static_cast<int>(color & 0xFFU), static_cast<int>((color >> 8U) & 0xFFU),
+            static_cast<int>((color >> 16U) & 0xFFU)};
+}
+
+QFont windowFont() {
+    QFont font;
+    // The layout was drawn for MS Sans Serif; Liberation Sans and Arimo have
+    // its widths, where the common default sans faces are too wide.
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("Arimo")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(layout::kWindowFontPoints);
+    font.setWeight(QFont::Bold);
+    return font;
+}
+
+QWidget* createWidget(const layout::Control& spec, QWidget* parent) {
+    using layout::Kind;
+    switch (spec.kind) {
+    case Kind::TextBox:
+        return new QLineEdit(parent);
+    case Kind::DisplayBox: {
+        // A display shows results; it cannot be typed into, and Tab passes
+        // over it, but a click may select its text for copying.
+        auto* box = new QLineEdit(parent);
+        box->setReadOnly(true);
+        box->setFocusPolicy(Qt::ClickFocus);
+        return box;
+    }
+    case Kind::CommandButton: {
+        auto* button = new CommandButton(parent);
+        button->setAutoDefault(false);
+        button->setDefault(false);
+        return button;
+    }
+    case Kind::CheckBox:
+        return new QCheckBox(parent);
+    case Kind::ComboBox: {
+        auto* combo = new QComboBox(parent);
+        combo->setEditable(true);
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        combo->setCompleter(nullptr); // inline completion would turn "12" into "120"
+        for (std::string_view minutes : layout::kMinutes) {
+            combo->addItem(qs(minutes));
+        }
+        combo->setMaxVisibleItems(12);
+        combo->setCurrentIndex(-1);
+        combo->setEditText(QString());
+        return combo;
+    }
+    case Kind::Label: {
+        auto* label = new QLabel(parent);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setTextFormat(Qt::PlainText);
+        return label;
+    }
+    case Kind::Line: {
+        auto* line = new QFrame(parent);
+        line->setFrameShape(QFrame::NoFrame);
+        line->setAutoFillBackground(true);
+        line->setBackgroundRole(QPalette::WindowText);
+        return line;
+    }
+    case Kind::Timer:
+        break;
+    }
+    return nullptr;
+}
+
+void applyCaption(QWidget* widget, const QString& caption) {
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        edit->setText(caption);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        button->setText(caption);
+    } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+        label->setText(caption);
+    }
+}
+
+template <typename T> T* namedChild(const QObject* parent, std::string_view name) {
+    auto* child = parent->findChild<T*>(qs(name));
+    Q_ASSERT_X(child != nullptr, "frmStopwatch", "control missing from the layout");
+    return child;
+}
+
+} // namespace
+
+frmStopwatch::frmStopwatch(const runtime::Services& services) : services_(services) {
+    setObjectName(QStringLiteral("frmStopwatch"));
+    setAttribute(Qt::WA_DeleteOnClose); // a window lives until it is closed
+    setWindowTitle(kIdleCaption);
+    setFont(windowFont());
+    createControls();
+    wireEvents();
+    Form_Load();
+}
+
+frmStopwatch::~frmStopwatch() = default;
+
+void frmStopwatch::createControls() {
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(pixels(layout::kClientWidth), pixels(layout::kClientHeight));
+    setCentralWidget(client);
+
+    std::vector<std::pair<int, QWidget*>> tabOrder;
+    for (const layout::Control& spec : layout::kControls) {
+        if (spec.kind == layout::Kind::Timer) {
+            auto* timer = new runtime::Timer(this);
+            timer->setObjectName(qs(spec.name));
+            timer->setInterval(spec.interval);
+            continue;
+        }
+        QWidget* widget = createWidget(spec, client);
+        widget->setObjectName(qs(spec.name));
+        if (spec.kind == layout::Kind::Line) {
+            const int width = layout::kLineWidthPixels;
+            widget->setGeometry(pixels(spec.left) - width / 2, pixels(spec.top), width,
+                                pixels(spec.height - spec.top));
+            continue;
+        }
+        widget->setGeometry(pixels(spec.left), pixels(spec.top), pixels(spec.width),
+                            pixels(spec.height));
+        if (spec.fontPoints > 0) {
+            QFont font = this->font();
+            font.setPointSizeF(spec.fontPoints);
+            font.setWeight(spec.bold ? QFont::Bold : QFont::Normal);
+            widget->setFont(font);
+        }
+        applyCaption(widget, qs(spec.caption));
+        if (!spec.tooltip.empty()) {
+            widget->setToolTip(qs(spec.tooltip));
+        }
+        if (!spec.accessibleName.empty()) {
+            widget->setAccessibleName(qs(spec.accessibleName));
+        }
+        widget->setVisible(spec.visible);
+        if (spec.tabIndex >= 0) {
+            tabOrder.emplace_back(spec.tabIndex, widget);
+        }
+    }
+    std::sort(tabOrder.begin(), tabOrder.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < tabOrder.size(); ++i) {
+        QWidget::setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
+    }
+
+    Text1 = namedChild<QLineEdit>(client, "Text1");
+    Text1->setMaxLength(layout::kTextLimit);
+    cmdAnotherTimer = namedChild<QPushButton>(client, "cmdAnotherTimer");
+    txtTime = namedChild<QLineEdit>(client, "txtTime");
+    cmdSetYourClock = namedChild<QPushButton>(client, "cmdSetYourClock");
+    chkCDCheck = namedChild<QCheckBox>(client, "chkCDCheck");
+    cmdReset = namedChild<QPushButton>(client, "cmdReset");
+    tmrCountdown = namedChild<runtime::Timer>(this, "tmrCountdown");
+    cmbMinutes = namedChild<QComboBox>(client, "cmbMinutes");
+    cmdCountdown = namedChild<QPushButton>(client, "cmdCountdown");
+    txtCountdown = namedChild<QLineEdit>(client, "txtCountdown");
+    txtSWTime1 = namedChild<QLineEdit>(client, "txtSWTime1");
+    cmdSWPause = namedChild<QPushButton>(client, "cmdSWPause");
+    tmrSWTimer = namedChild<runtime::Timer>(this, "tmrSWTimer");
+    cmdSWButton = namedChild<QPushButton>(client, "cmdSWButton");
+    txtSWTime = namedChild<QLineEdit>(client, "txtSWTime");
+    Label3 = namedChild<QLabel>(client, "Label3");
+    Line1 = namedChild<QFrame>(client, "Line1");
+    Label2 = namedChild<QLabel>(client, "Label2");
+    Label1 = namedChild<QLabel>(client, "Label1");
+    lblTimeType = namedChild<QLabel>(client, "lblTimeType");
+
+    // The menu bar is drawn in the window on every desktop, so that the
+    // client area keeps its size below it.
+    menuBar()->setNativeMenuBar(false);
+    mnuHelp = menuBar()->addAction(QStringLiteral("&Help"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+
+    setFixedSize(client->width(), client->height() + menuBar()->sizeHint().height());
+    cmdSWButton->setFocus(); // the lowest tab index that can take the focus
+}
+
+void frmStopwatch::wireEvents() {}
+
+void frmStopwatch::dispatch(void (frmStopwatch::*handler)(), std::string_view name) {
+    runtime::dispatchEvent(name, [this, handler] { (this->*handler)(); });
+}
+
+void frmStopwatch::Form_Load() {
+    setTop(0);
+    const double half = static_cast<double>(screenWidth()) / 2;
+    setLeft(static_cast<Single>(half - static_cast<double>(Width()) / 2));
+    state_.blnSWReady = true;
+    state_.blnSWRunning = false;
+    state_.blnSWResetDue = false;
+    txtSWTime->setText(QStringLiteral("0.00"));
+    txtSWTime1->setText(QStringLiteral("0.00"));
+    state_.blnCDReady = true;
+    state_.intSWHours = 0;
+    state_.intSWMinutes = 0;
+    state_.intSWSeconds = 0;
+    state_.intCapHours = 0;
+    state_.intCapMinutes = 0;
+    state_.intCapSeconds = 0;
+}
+
+Single frmStopwatch::Top() const { return static_cast<Single>(pos().y() * runtime::kTwipsPerPixel); }
+
+void frmStopwatch::setTop(Single twips) {
+    move(pos().x(), qRound(twips / runtime::kTwipsPerPixel));
+}
+
+Single frmStopwatch::Left() const {
+    return static_cast<Single>(pos().x() * runtime::kTwipsPerPixel);
+}
+
+void frmStopwatch::setLeft(Single twips) {
+    move(qRound(twips / runtime::kTwipsPerPixel), pos().y());
+}
+
+Single frmStopwatch::Width() const {
+    return static_cast<Single>(frameGeometry().width() * runtime::kTwipsPerPixel);
+}
+
+Single frmStopwatch::screenWidth() const {
+    const QScreen* where = screen();
+    return where == nullptr ? 0.0F
+                            : static_cast<Single>(where->geometry().width() * runtime::kTwipsPerPixel);
+}
+
+void frmStopwatch::setBackColor(QWidget* box, runtime::Color color) {
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, toQColor(color));
+    box->setPalette(palette);
+}
+
+void frmStopwatch::setForeColor(QWidget* box, runtime::Color color) {
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Text, toQColor(color));
+    box->setPalette(palette);
+}

@@ -1,0 +1,98 @@
+#pragma once
+// The timer window: a stopwatch with a capture display, a countdown that can
+// drive the stopwatch, a box that sets the computer's clock, an identification
+// box and a button that opens further windows. Every window on the screen is
+// one instance with its own controls, timers and state.
+#include "TimerWindowState.h"
+#include "runtime/services.h"
+
+#include <QMainWindow>
+#include <QString>
+
+#include <string_view>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+namespace runtime {
+class Timer;
+}
+
+// The window caption when no countdown is shown.
+inline const QString kIdleCaption = QStringLiteral("Horolux            www.horolux.org");
+
+class frmStopwatch final : public QMainWindow {
+    Q_OBJECT
+public:
+    // Creates the window with its layout and runs Form_Load; the caller shows it.
+    explicit frmStopwatch(const runtime::Services& services);
+    ~frmStopwatch() override;
+
+    // Returns the stopwatch to idle: displays "0.00" on white, "Seconds",
+    // "Stopwatch", the idle caption.
+    void Reset();
+
+private:
+    friend class frmStopwatchProbe; // tests reach the state and the handlers
+
+    void createControls();
+    void wireEvents();
+
+    // Calls a handler from the event loop: an untrapped error ends the event
+    // there instead of crossing the loop.
+    template <typename Signal, typename Sender>
+    void bind(Sender* sender, Signal signal, void (frmStopwatch::*handler)(),
+              std::string_view name);
+    void dispatch(void (frmStopwatch::*handler)(), std::string_view name);
+
+    // Event handlers.
+    void Form_Load();
+
+    // Window properties, in twips.
+    [[nodiscard]] runtime::Single Top() const;
+    void setTop(runtime::Single twips);
+    [[nodiscard]] runtime::Single Left() const;
+    void setLeft(runtime::Single twips);
+    [[nodiscard]] runtime::Single Width() const;
+    [[nodiscard]] runtime::Single screenWidth() const;
+    void setCaption(const QString& caption) { setWindowTitle(caption); }
+
+    static void setBackColor(QWidget* box, runtime::Color color);
+    static void setForeColor(QWidget* box, runtime::Color color);
+
+    runtime::Services services_;
+    TimerWindowState state_;
+
+    // The controls, by their names.
+    QLineEdit* Text1 = nullptr;
+    QPushButton* cmdAnotherTimer = nullptr;
+    QLineEdit* txtTime = nullptr;
+    QPushButton* cmdSetYourClock = nullptr;
+    QCheckBox* chkCDCheck = nullptr;
+    QPushButton* cmdReset = nullptr;
+    runtime::Timer* tmrCountdown = nullptr;
+    QComboBox* cmbMinutes = nullptr;
+    QPushButton* cmdCountdown = nullptr;
+    QLineEdit* txtCountdown = nullptr;
+    QLineEdit* txtSWTime1 = nullptr;
+    QPushButton* cmdSWPause = nullptr;
+    runtime::Timer* tmrSWTimer = nullptr;
+    QPushButton* cmdSWButton = nullptr;
+    QLineEdit* txtSWTime = nullptr;
+    QLabel* Label3 = nullptr;
+    QFrame* Line1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* lblTimeType = nullptr;
+    QAction* mnuHelp = nullptr;
+};
+
+template <typename Signal, typename Sender>
+void frmStopwatch::bind(Sender* sender, Signal signal, void (frmStopwatch::*handler)(),
+                        std::string_view name) {
+    connect(sender, signal, this, [this, handler, name] { dispatch(handler, name); });
+}

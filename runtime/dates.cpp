@@ -1,0 +1,11 @@
+#include "dates.h"
+
+#include "convert.h"
+
+namespace runtime {
+
+Date addSeconds(Date date, double seconds) { return date + seconds / kSecondsPerDay; }
+
+Single differenceInDays(Date later, Date earlier) { return toSingle(later - earlier); }
+
+} // namespace runtime

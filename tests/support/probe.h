@@ -1,0 +1,69 @@
+#pragma once
+// Test access to a timer window: its state, its controls by name, and its
+// handlers called the way the event loop calls them.
+#include "application.h"
+#include "frmStopwatch.h"
+#include "runtime/clock.h"
+#include "runtime/dialogs.h"
+#include "runtime/timer.h"
+
+#include <QApplication>
+#include <QTest>
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+// Records the instants the program asked the clock to be set to.
+class RecordingClockSetter final : public runtime::ClockSetter {
+public:
+    void setClock(std::int64_t microsecondsUtc) override { calls.push_back(microsecondsUtc); }
+    std::vector<std::int64_t> calls;
+};
+
+// The services every test window gets: time moves only when a test says so,
+// message boxes answer from a script.
+struct TestServices {
+    runtime::FakeClock clock;
+    runtime::ScriptedDialogs dialogs;
+    RecordingClockSetter clockSetter;
+    runtime::Services services{clock, dialogs, clockSetter};
+
+    [[nodiscard]] std::unique_ptr<frmStopwatch> window() const {
+        return std::make_unique<frmStopwatch>(services);
+    }
+};
+
+class frmStopwatchProbe {
+public:
+    explicit frmStopwatchProbe(frmStopwatch& window) : w_(window) {}
+
+    [[nodiscard]] TimerWindowState& state() { return w_.state_; }
+    [[nodiscard]] runtime::Single top() const { return w_.Top(); }
+    [[nodiscard]] runtime::Single left() const { return w_.Left(); }
+    [[nodiscard]] runtime::Single width() const { return w_.Width(); }
+    [[nodiscard]] runtime::Single screenWidth() const { return w_.screenWidth(); }
+
+    template <typename T = QWidget> [[nodiscard]] T* control(const char* name) const {
+        return w_.findChild<T*>(QString::fromLatin1(name));
+    }
+    [[nodiscard]] runtime::Timer* timer(const char* name) const {
+        return control<runtime::Timer>(name);
+    }
+
+    // Delivers one tick of a timer, as the event loop would: only while it runs.
+    [[nodiscard]] bool tick(const char* name) const {
+        runtime::Timer* t = timer(name);
+        if (t == nullptr || !t->isRunning()) {
+            return false;
+        }
+        emit t->timeout();
+        return true;
+    }
+
+private:
+    frmStopwatch& w_;
+};
+
+// Makes the application look as it does when the program runs.
+inline void configureTestApplication() { configureApplication(); }
