@@ -8,9 +8,9 @@ struct TimerWindowState {
     using Single = runtime::Single;
     using Date = runtime::Date;
 
-    Single sngSWStart = 0;   // stopwatch reading at the start
-    Single sngSWNow = 0;     // reading at the last refresh or at the stop
-    Single sngSWCapture = 0; // reading at the last capture
+    Single sngSWStart = 0;         // stopwatch reading at the start
+    Single sngSWNow = 0;           // reading at the last refresh or at the stop
+    Single sngSWCapture = 0;       // reading at the last capture
     Boolean blnSWReady = false;    // idle: the next press starts
     Boolean blnSWRunning = false;  // running
     Boolean blnSWResetDue = false; // converted: the next press resets
@@ -21,8 +21,8 @@ struct TimerWindowState {
     Integer intCapHours = 0;
     Integer intCapMinutes = 0;
     Integer intCapSeconds = 0;
-    Date datCDEnd = 0;         // when the running countdown ends
+    Date datCDEnd = 0;          // when the running countdown ends
     Boolean blnCDReady = false; // no countdown running
-    Single sngCDLeft = 0;      // time left at the last tick, in days
-    Single sngCDSeconds = 0;   // the countdown length in seconds, as last entered
+    Single sngCDLeft = 0;       // time left at the last tick, in days
+    Single sngCDSeconds = 0;    // the countdown length in seconds, as last entered
 };

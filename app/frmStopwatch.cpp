@@ -25,7 +25,9 @@ QString qs(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-int pixels(int twips) { return twips / runtime::kTwipsPerPixel; }
+int pixels(int twips) {
+    return twips / runtime::kTwipsPerPixel;
+}
 
 QColor toQColor(runtime::Color color) {
     return {static_cast<int>(color & 0xFFU), static_cast<int>((color >> 8U) & 0xFFU),
@@ -207,7 +209,9 @@ void frmStopwatch::createControls() {
     cmdSWButton->setFocus(); // the lowest tab index that can take the focus
 }
 
-void frmStopwatch::wireEvents() {}
+void frmStopwatch::wireEvents() {
+    wireStopwatchEvents();
+}
 
 void frmStopwatch::dispatch(void (frmStopwatch::*handler)(), std::string_view name) {
     runtime::dispatchEvent(name, [this, handler] { (this->*handler)(); });
@@ -231,7 +235,9 @@ void frmStopwatch::Form_Load() {
     state_.intCapSeconds = 0;
 }
 
-Single frmStopwatch::Top() const { return static_cast<Single>(pos().y() * runtime::kTwipsPerPixel); }
+Single frmStopwatch::Top() const {
+    return static_cast<Single>(pos().y() * runtime::kTwipsPerPixel);
+}
 
 void frmStopwatch::setTop(Single twips) {
     move(pos().x(), qRound(twips / runtime::kTwipsPerPixel));
@@ -251,8 +257,9 @@ Single frmStopwatch::Width() const {
 
 Single frmStopwatch::screenWidth() const {
     const QScreen* where = screen();
-    return where == nullptr ? 0.0F
-                            : static_cast<Single>(where->geometry().width() * runtime::kTwipsPerPixel);
+    return where == nullptr
+               ? 0.0F
+               : static_cast<Single>(where->geometry().width() * runtime::kTwipsPerPixel);
 }
 
 void frmStopwatch::setBackColor(QWidget* box, runtime::Color color) {

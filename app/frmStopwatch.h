@@ -36,11 +36,15 @@ public:
     // "Stopwatch", the idle caption.
     void Reset();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     friend class frmStopwatchProbe; // tests reach the state and the handlers
 
     void createControls();
     void wireEvents();
+    void wireStopwatchEvents();
 
     // Calls a handler from the event loop: an untrapped error ends the event
     // there instead of crossing the loop.
@@ -51,6 +55,18 @@ private:
 
     // Event handlers.
     void Form_Load();
+    void cmdSWButton_Click();
+    void cmdSWPause_Click();
+    void tmrSWTimer_Timer();
+    void chkCDCheck_GotFocus();
+
+    // The stopwatch's transitions and helpers.
+    void startStopwatch();
+    void stopStopwatch();
+    void convertResult();
+    [[nodiscard]] QString elapsedText(runtime::Single reading) const;
+    static void convertDisplay(QLineEdit* display, runtime::Integer& hours,
+                               runtime::Integer& minutes, runtime::Integer& seconds);
 
     // Window properties, in twips.
     [[nodiscard]] runtime::Single Top() const;

@@ -44,7 +44,9 @@ Date dateFromUnixSeconds(double unixSeconds) {
     return kUnixEpochDay + unixSeconds / kSecondsPerDay;
 }
 
-Single SystemClock::seconds() const { return foldSeconds(steadyNow()); }
+Single SystemClock::seconds() const {
+    return foldSeconds(steadyNow());
+}
 
 Date SystemClock::now() const {
     const auto since = std::chrono::system_clock::now().time_since_epoch();
@@ -74,6 +76,8 @@ void FakeClock::advanceSteady(double seconds) {
     steady_ += seconds;
 }
 
-void FakeClock::moveWall(double seconds) { wall_ += seconds / kSecondsPerDay; }
+void FakeClock::moveWall(double seconds) {
+    wall_ += seconds / kSecondsPerDay;
+}
 
 } // namespace runtime

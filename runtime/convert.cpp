@@ -10,14 +10,18 @@ namespace runtime {
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // A numeric token found at the start of a text.
 struct Token {
     bool negative = false;
-    std::string_view body;  // digits, point, exponent: no sign
-    std::size_t end = 0;    // index just past the token in the text
+    std::string_view body;    // digits, point, exponent: no sign
+    std::size_t end = 0;      // index just past the token in the text
     int decimalMagnitude = 0; // power of ten of the leading significant digit
     bool allZero = true;
 };
@@ -82,8 +86,8 @@ bool readToken(std::string_view text, std::size_t pos, Token& token) {
     token.body = text.substr(bodyStart, i - bodyStart);
     token.end = i;
     token.allZero = !seenSignificant;
-    token.decimalMagnitude = static_cast<int>(
-        (intDigits > 0 ? intDigits - 1 : -(leadingFractionZeros + 1)) + exponent);
+    token.decimalMagnitude =
+        static_cast<int>((intDigits > 0 ? intDigits - 1 : -(leadingFractionZeros + 1)) + exponent);
     return true;
 }
 
@@ -91,8 +95,8 @@ TextValue convertToken(const Token& token) {
     TextValue result;
     std::string_view body = token.body;
     double magnitude = 0.0;
-    const auto [ptr, ec] =
-        std::from_chars(body.data(), body.data() + body.size(), magnitude, std::chars_format::general);
+    const auto [ptr, ec] = std::from_chars(body.data(), body.data() + body.size(), magnitude,
+                                           std::chars_format::general);
     if (ec == std::errc::result_out_of_range) {
         if (!token.allZero && token.decimalMagnitude > 0) {
             result.overflowed = true;
@@ -143,7 +147,8 @@ double valueOfText(std::string_view text) {
 }
 
 Single toSingle(double value) {
-    if (!std::isfinite(value) || std::fabs(value) > static_cast<double>(std::numeric_limits<Single>::max())) {
+    if (!std::isfinite(value) ||
+        std::fabs(value) > static_cast<double>(std::numeric_limits<Single>::max())) {
         raise(ErrorNumber::Overflow);
     }
     return static_cast<Single>(value);
@@ -157,7 +162,9 @@ double textToDouble(std::string_view text) {
     return v.value;
 }
 
-Long textToLong(std::string_view text) { return floatToLong(textToDouble(text)); }
+Long textToLong(std::string_view text) {
+    return floatToLong(textToDouble(text));
+}
 
 Long floatToLong(double value) {
     if (!std::isfinite(value)) {
@@ -174,7 +181,8 @@ Long floatToLong(double value) {
 }
 
 Integer longToInteger(Long value) {
-    if (value < std::numeric_limits<Integer>::min() || value > std::numeric_limits<Integer>::max()) {
+    if (value < std::numeric_limits<Integer>::min() ||
+        value > std::numeric_limits<Integer>::max()) {
         raise(ErrorNumber::Overflow);
     }
     return static_cast<Integer>(value);

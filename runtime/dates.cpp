@@ -4,8 +4,12 @@
 
 namespace runtime {
 
-Date addSeconds(Date date, double seconds) { return date + seconds / kSecondsPerDay; }
+Date addSeconds(Date date, double seconds) {
+    return date + seconds / kSecondsPerDay;
+}
 
-Single differenceInDays(Date later, Date earlier) { return toSingle(later - earlier); }
+Single differenceInDays(Date later, Date earlier) {
+    return toSingle(later - earlier);
+}
 
 } // namespace runtime

@@ -50,7 +50,9 @@ int QtDialogs::messageBox(QWidget* owner, const QString& prompt, int style, cons
     return MsgBoxResult::Ok;
 }
 
-void QtDialogs::beep() { QApplication::beep(); }
+void QtDialogs::beep() {
+    QApplication::beep();
+}
 
 int ScriptedDialogs::messageBox(QWidget* /*owner*/, const QString& prompt, int style,
                                 const QString& title) {

@@ -20,6 +20,8 @@ RuntimeError::RuntimeError(ErrorNumber number)
 RuntimeError::RuntimeError(ErrorNumber number, const std::string& detail)
     : std::runtime_error(describe(number) + ": " + detail), number_(number) {}
 
-void raise(ErrorNumber number) { throw RuntimeError(number); }
+void raise(ErrorNumber number) {
+    throw RuntimeError(number);
+}
 
 } // namespace runtime

@@ -29,8 +29,8 @@ std::string formatFixed2(double value) {
     const double hundredths = std::round(value * 100.0);
     if (std::fabs(hundredths) < kExactIntegerLimit) {
         const auto whole = static_cast<std::int64_t>(hundredths);
-        const std::uint64_t magnitude = whole < 0 ? static_cast<std::uint64_t>(-whole)
-                                                  : static_cast<std::uint64_t>(whole);
+        const std::uint64_t magnitude =
+            whole < 0 ? static_cast<std::uint64_t>(-whole) : static_cast<std::uint64_t>(whole);
         if (whole < 0) {
             out.push_back('-');
         }

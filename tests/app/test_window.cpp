@@ -67,7 +67,9 @@ int roomFor(QWidget* w) {
         QStyleOptionButton option;
         option.initFrom(button);
         option.text = button->text();
-        return button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).width();
+        return button->style()
+            ->subElementRect(QStyle::SE_PushButtonContents, &option, button)
+            .width();
     }
     if (auto* check = qobject_cast<QCheckBox*>(w)) {
         QStyleOptionButton option;
@@ -102,8 +104,8 @@ private slots:
         QVERIFY(s.blnCDReady);
         QCOMPARE(s.sngSWStart, 0.0F);
         QCOMPARE(s.datCDEnd, 0.0);
-        for (auto v : {s.intSWHours, s.intSWMinutes, s.intSWSeconds, s.intCapHours,
-                       s.intCapMinutes, s.intCapSeconds}) {
+        for (auto v : {s.intSWHours, s.intSWMinutes, s.intSWSeconds, s.intCapHours, s.intCapMinutes,
+                       s.intCapSeconds}) {
             QCOMPARE(v, runtime::Integer{0});
         }
         QCOMPARE(w->windowTitle(), QStringLiteral("Horolux            www.horolux.org"));
@@ -143,9 +145,11 @@ private slots:
             const bool shown = !c->isHidden();
             QCOMPARE(shown, QByteArray(e.name) != "cmdSWPause");
             const bool tooltip = !c->toolTip().isEmpty();
-            QCOMPARE(tooltip, QByteArray(e.name) == "Text1" || QByteArray(e.name) == "cmdSetYourClock");
+            QCOMPARE(tooltip,
+                     QByteArray(e.name) == "Text1" || QByteArray(e.name) == "cmdSetYourClock");
         }
-        QCOMPARE(p.control("Text1")->toolTip(), "Identify this timer while running multiple timers.");
+        QCOMPARE(p.control("Text1")->toolTip(),
+                 "Identify this timer while running multiple timers.");
         QCOMPARE(p.control("cmdSetYourClock")->toolTip(), "Yes......set your computer's clock!!");
         QCOMPARE(p.control<QFrame>("Line1")->geometry(), QRect(283, 16, 3, 148));
 
@@ -197,11 +201,10 @@ private slots:
         auto w = t.window();
         frmStopwatchProbe p(*w);
         auto* combo = p.control<QComboBox>("cmbMinutes");
-        const QStringList expected = {".25", ".50", ".75", "1.00", "1.25", "1.50", "1.75",
-                                      "2.00", "3",   "4",   "5",    "6",    "7",    "8",
-                                      "9",   "10",  "15",  "20",   "25",   "30",   "40",
-                                      "45",  "60",  "90",  "120",  "150",  "180",  "210",
-                                      "240", "300", "360", "420",  "480",  "1440"};
+        const QStringList expected = {
+            ".25", ".50", ".75", "1.00", "1.25", "1.50", "1.75", "2.00", "3",   "4",   "5",  "6",
+            "7",   "8",   "9",   "10",   "15",   "20",   "25",   "30",   "40",  "45",  "60", "90",
+            "120", "150", "180", "210",  "240",  "300",  "360",  "420",  "480", "1440"};
         QStringList items;
         for (int i = 0; i < combo->count(); ++i) {
             items << combo->itemText(i);
@@ -233,9 +236,9 @@ private slots:
             }
             order << (f != nullptr ? f->objectName() : QStringLiteral("-"));
         }
-        QCOMPARE(order, QStringList({"cmbMinutes", "cmdCountdown", "cmdReset", "cmdAnotherTimer",
-                                     "txtTime", "cmdSetYourClock", "Text1", "chkCDCheck",
-                                     "cmdSWButton"}));
+        QCOMPARE(order,
+                 QStringList({"cmbMinutes", "cmdCountdown", "cmdReset", "cmdAnotherTimer",
+                              "txtTime", "cmdSetYourClock", "Text1", "chkCDCheck", "cmdSWButton"}));
         // With the Capture button shown, Tab from the main button goes to it.
         p.control("cmdSWPause")->show();
         p.control("cmdSWButton")->setFocus();
@@ -290,20 +293,34 @@ private slots:
         auto w = t.window();
         frmStopwatchProbe p(*w);
         const std::multimap<QString, QString> texts = {
-            {"txtSWTime", "0.00"},         {"txtSWTime", "86399.99"},
-            {"txtSWTime", "-85900.00"},    {"txtSWTime", "23:59:59"},
-            {"txtSWTime1", "0.00"},        {"txtSWTime1", "86399.99"},
-            {"txtCountdown", "0:00:00"},   {"txtCountdown", "23:59:59"},
-            {"txtCountdown", "START"},     {"txtCountdown", "DONE"},
-            {"cmbMinutes", "1440"},        {"cmdSWButton", "Stopwatch"},
-            {"cmdSWButton", "H:MM:SS"},    {"cmdSWButton", "Reset"},
-            {"cmdSWButton", "Stop"},       {"cmdSWPause", "Capture"},
-            {"cmdSWPause", "Refresh"},     {"lblTimeType", "Seconds"},
-            {"lblTimeType", "Hr.....Min...Sec"}, {"Label2", "Hr..Min...Sec"},
-            {"Label1", "Minutes"},         {"Label3", "I. D."},
-            {"chkCDCheck", "Validate Countdown"}, {"cmdCountdown", "Countdown"},
-            {"cmdReset", "Stop"},          {"cmdSetYourClock", "Set Your Clock"},
-            {"cmdAnotherTimer", "Another Timer?"}, {"Text1", "WWWWWWWWWWWW"},
+            {"txtSWTime", "0.00"},
+            {"txtSWTime", "86399.99"},
+            {"txtSWTime", "-85900.00"},
+            {"txtSWTime", "23:59:59"},
+            {"txtSWTime1", "0.00"},
+            {"txtSWTime1", "86399.99"},
+            {"txtCountdown", "0:00:00"},
+            {"txtCountdown", "23:59:59"},
+            {"txtCountdown", "START"},
+            {"txtCountdown", "DONE"},
+            {"cmbMinutes", "1440"},
+            {"cmdSWButton", "Stopwatch"},
+            {"cmdSWButton", "H:MM:SS"},
+            {"cmdSWButton", "Reset"},
+            {"cmdSWButton", "Stop"},
+            {"cmdSWPause", "Capture"},
+            {"cmdSWPause", "Refresh"},
+            {"lblTimeType", "Seconds"},
+            {"lblTimeType", "Hr.....Min...Sec"},
+            {"Label2", "Hr..Min...Sec"},
+            {"Label1", "Minutes"},
+            {"Label3", "I. D."},
+            {"chkCDCheck", "Validate Countdown"},
+            {"cmdCountdown", "Countdown"},
+            {"cmdReset", "Stop"},
+            {"cmdSetYourClock", "Set Your Clock"},
+            {"cmdAnotherTimer", "Another Timer?"},
+            {"Text1", "WWWWWWWWWWWW"},
             {"txtTime", "12:59:59 PM"},
         };
         for (const auto& [name, text] : texts) {
@@ -330,20 +347,26 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
         frmStopwatchProbe p(*w);
         const std::map<QString, QString> names = {
-            {"txtSWTime", "Stopwatch display"}, {"txtSWTime1", "Capture display"},
-            {"txtCountdown", "Countdown display"}, {"cmbMinutes", "Minutes"},
-            {"txtTime", "Time to set"},         {"Text1", "Identification"},
-            {"cmdSWButton", "Stopwatch"},       {"chkCDCheck", "Validate Countdown"},
+            {"txtSWTime", "Stopwatch display"},
+            {"txtSWTime1", "Capture display"},
+            {"txtCountdown", "Countdown display"},
+            {"cmbMinutes", "Minutes"},
+            {"txtTime", "Time to set"},
+            {"Text1", "Identification"},
+            {"cmdSWButton", "Stopwatch"},
+            {"chkCDCheck", "Validate Countdown"},
             {"Label2", "Hr..Min...Sec"},
         };
         for (const auto& [name, accessible] : names) {
-            QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(p.control(qPrintable(name)));
+            QAccessibleInterface* iface =
+                QAccessible::queryAccessibleInterface(p.control(qPrintable(name)));
             QVERIFY(iface != nullptr);
             QCOMPARE(iface->text(QAccessible::Name), accessible);
         }
         // A button's name follows its caption.
         p.control<QPushButton>("cmdSWButton")->setText(QStringLiteral("H:MM:SS"));
-        QCOMPARE(QAccessible::queryAccessibleInterface(p.control("cmdSWButton"))->text(QAccessible::Name),
+        QCOMPARE(QAccessible::queryAccessibleInterface(p.control("cmdSWButton"))
+                     ->text(QAccessible::Name),
                  "H:MM:SS");
     }
 };

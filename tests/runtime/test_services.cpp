@@ -52,9 +52,9 @@ private slots:
         const double nowSeconds = (clock.now() - before) * kSecondsPerDay;
         QVERIFY(nowSeconds >= 0.04 && nowSeconds < 1.0);
         // "now" is UTC: it agrees with the system clock's count since 1970.
-        const double unix = std::chrono::duration<double>(
-                                std::chrono::system_clock::now().time_since_epoch())
-                                .count();
+        const double unix =
+            std::chrono::duration<double>(std::chrono::system_clock::now().time_since_epoch())
+                .count();
         QVERIFY(std::abs(clock.now() - dateFromUnixSeconds(unix)) * kSecondsPerDay < 1.0);
         QCOMPARE(dateFromUnixSeconds(0), 25569.0);
     }
@@ -65,7 +65,8 @@ private slots:
         QCOMPARE(clock.seconds(), 0.0F);
         clock.advance(1.5);
         QCOMPARE(clock.seconds(), 1.5F);
-        QVERIFY(std::abs((clock.now() - start) * kSecondsPerDay - 1.5) < 1e-5); // a Date resolves about 1 us
+        QVERIFY(std::abs((clock.now() - start) * kSecondsPerDay - 1.5) <
+                1e-5); // a Date resolves about 1 us
         clock.moveWall(-3600);
         QCOMPARE(clock.seconds(), 1.5F); // setting the computer's clock leaves the steady one
         clock.advanceSteady(2);

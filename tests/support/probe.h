@@ -66,4 +66,6 @@ private:
 };
 
 // Makes the application look as it does when the program runs.
-inline void configureTestApplication() { configureApplication(); }
+inline void configureTestApplication() {
+    configureApplication();
+}
