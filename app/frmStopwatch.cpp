@@ -8,10 +8,12 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QScreen>
 
 #include <algorithm>
@@ -84,6 +86,7 @@ QWidget* createWidget(const layout::Control& spec, QWidget* parent) {
         auto* label = new QLabel(parent);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setTextFormat(Qt::PlainText);
+        label->setAttribute(Qt::WA_NoMousePropagation); // a click on a label is the label's
         return label;
     }
     case Kind::Line: {
@@ -211,6 +214,32 @@ void frmStopwatch::createControls() {
 
 void frmStopwatch::wireEvents() {
     wireStopwatchEvents();
+    wireWindowEvents();
+    // Focus and mouse events reach the handlers through eventFilter().
+    chkCDCheck->installEventFilter(this);
+    centralWidget()->installEventFilter(this);
+}
+
+bool frmStopwatch::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == chkCDCheck && event->type() == QEvent::FocusIn) {
+        // Only a focus move inside the window counts. The window becoming
+        // active again (after a message box, or when the user comes back from
+        // another window) hands the focus back without moving it, and must not
+        // wipe a result.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+            dispatch(&frmStopwatch::chkCDCheck_GotFocus, "chkCDCheck_GotFocus");
+        }
+    } else if (watched == centralWidget() && event->type() == QEvent::MouseButtonRelease) {
+        // A release reaches the background only when the press did: a click
+        // on no control. Labels keep their clicks to themselves.
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton &&
+            centralWidget()->rect().contains(mouse->position().toPoint())) {
+            dispatch(&frmStopwatch::Form_Click, "Form_Click");
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void frmStopwatch::dispatch(void (frmStopwatch::*handler)(), std::string_view name) {

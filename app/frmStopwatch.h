@@ -45,6 +45,7 @@ private:
     void createControls();
     void wireEvents();
     void wireStopwatchEvents();
+    void wireWindowEvents();
 
     // Calls a handler from the event loop: an untrapped error ends the event
     // there instead of crossing the loop.
@@ -59,6 +60,8 @@ private:
     void cmdSWPause_Click();
     void tmrSWTimer_Timer();
     void chkCDCheck_GotFocus();
+    void cmdAnotherTimer_Click();
+    void Form_Click();
 
     // The stopwatch's transitions and helpers.
     void startStopwatch();

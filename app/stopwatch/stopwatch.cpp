@@ -11,7 +11,6 @@
 #include "runtime/timer.h"
 
 #include <QCheckBox>
-#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -26,21 +25,6 @@ void frmStopwatch::wireStopwatchEvents() {
     bind(cmdSWButton, &QPushButton::clicked, &frmStopwatch::cmdSWButton_Click, "cmdSWButton_Click");
     bind(cmdSWPause, &QPushButton::clicked, &frmStopwatch::cmdSWPause_Click, "cmdSWPause_Click");
     bind(tmrSWTimer, &runtime::Timer::timeout, &frmStopwatch::tmrSWTimer_Timer, "tmrSWTimer_Timer");
-    chkCDCheck->installEventFilter(this);
-}
-
-bool frmStopwatch::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == chkCDCheck && event->type() == QEvent::FocusIn) {
-        // Only a focus move inside the window counts. The window becoming
-        // active again (after a message box, or when the user comes back from
-        // another window) hands the focus back without moving it, and must not
-        // wipe a result.
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-            dispatch(&frmStopwatch::chkCDCheck_GotFocus, "chkCDCheck_GotFocus");
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 QString frmStopwatch::elapsedText(Single reading) const {

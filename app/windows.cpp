@@ -1,0 +1,22 @@
+// Further timer windows, and the identification box that tells them apart.
+#include "frmStopwatch.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+void frmStopwatch::wireWindowEvents() {
+    bind(cmdAnotherTimer, &QPushButton::clicked, &frmStopwatch::cmdAnotherTimer_Click,
+         "cmdAnotherTimer_Click");
+}
+
+void frmStopwatch::cmdAnotherTimer_Click() {
+    // A window of its own: no parent, so that it outlives this one, and
+    // nothing copied from here. It deletes itself when it is closed.
+    auto* another = new frmStopwatch(services_);
+    another->show();
+    another->setTop(4380);
+}
+
+void frmStopwatch::Form_Click() {
+    Text1->setFocus(Qt::MouseFocusReason);
+}
