@@ -13,6 +13,8 @@ packages=(
   fonts-liberation2 sound-theme-freedesktop
   # test: headless X server, private D-Bus with a mock timedated
   xvfb xauth dbus-daemon python3-dbusmock
+  # benchmarks
+  libbenchmark-dev
   # lint
   clang-format clang-tidy
 )
