@@ -3,7 +3,7 @@ BUILD     ?= build
 BUILDTYPE ?= RelWithDebInfo
 CMAKEFLAGS ?=
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test bench lint clean
 
 all: build
 
@@ -24,6 +24,9 @@ test: build
 
 bench: build
 	$(BUILD)/bench/bench_handlers --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+
+lint: configure
+	bash scripts/lint.sh $(BUILD)
 
 clean:
 	rm -rf $(BUILD)
