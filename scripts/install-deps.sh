@@ -13,6 +13,8 @@ packages=(
   fonts-liberation2 sound-theme-freedesktop
   # test: headless X server, private D-Bus with a mock timedated
   xvfb xauth dbus-daemon python3-dbusmock
+  # install and package: the desktop's validators, CPack's dpkg-shlibdeps
+  desktop-file-utils appstream dpkg-dev
   # lint
   clang-format clang-tidy
 )
