@@ -3,7 +3,7 @@ BUILD     ?= build
 BUILDTYPE ?= RelWithDebInfo
 CMAKEFLAGS ?=
 
-.PHONY: all deps configure build run test bench lint clean
+.PHONY: all deps configure build run test bench lint package build-portable clean
 
 all: build
 
@@ -28,5 +28,16 @@ bench: build
 lint: configure
 	bash scripts/lint.sh $(BUILD)
 
+# The Debian package, $(BUILD)/horolux_<version>_<arch>.deb
+package: build
+	@cmake --build $(BUILD) --target package
+
+# The build without the Linux desktop services, in its own folder; the program
+# must then link neither libcanberra nor Qt D-Bus.
+build-portable: deps
+	@cmake -S . -B $(BUILD)-portable -G Ninja -DCMAKE_BUILD_TYPE=$(BUILDTYPE) $(CMAKEFLAGS) -DHOROLUX_LINUX_DESKTOP=OFF >/dev/null
+	@cmake --build $(BUILD)-portable
+	@! readelf -d $(BUILD)-portable/app/horolux | grep -E 'NEEDED.*(canberra|Qt6DBus)'
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(BUILD)-portable

@@ -1,12 +1,16 @@
 #include "application.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QStyle>
 #include <QStyleFactory>
 
 void configureApplication() {
     QApplication::setApplicationName(QStringLiteral("Horolux"));
+    // The application id: names the desktop entry, the icon and the metainfo
+    // file, so that the desktop shows Horolux's name and icon on its windows.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.horolux.Horolux"));
     QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"));
     if (fusion != nullptr) {
         QApplication::setStyle(fusion); // the application takes ownership

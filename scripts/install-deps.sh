@@ -15,6 +15,8 @@ packages=(
   xvfb xauth dbus-daemon python3-dbusmock
   # benchmarks
   libbenchmark-dev
+  # install and package: the desktop's validators, CPack's dpkg-shlibdeps
+  desktop-file-utils appstream dpkg-dev
   # lint
   clang-format clang-tidy
 )

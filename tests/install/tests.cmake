@@ -1,0 +1,32 @@
+# Installing Horolux as a desktop application: the application id across its
+# files, the desktop entry and metainfo as the desktop's own validators see
+# them, an installed tree, and the Debian package.
+set(install_tests ${CMAKE_CURRENT_LIST_DIR})
+
+string(REPLACE ";" "," icon_sizes "${HOROLUX_ICON_SIZES}")
+target_compile_definitions(test_install_identity PRIVATE
+    HOROLUX_DATA_DIR="${PROJECT_SOURCE_DIR}/data"
+    HOROLUX_ICON_DIR="${PROJECT_BINARY_DIR}/data/icons/hicolor"
+    HOROLUX_ICON_SIZES="${icon_sizes}"
+    HOROLUX_VERSION="${PROJECT_VERSION}"
+    HOROLUX_PROGRAM="$<TARGET_FILE_NAME:horolux>")
+add_dependencies(test_install_identity horolux_icons)
+
+add_test(NAME install.desktop_entry
+    COMMAND desktop-file-validate ${PROJECT_SOURCE_DIR}/data/${HOROLUX_APP_ID}.desktop)
+add_test(NAME install.metainfo
+    COMMAND appstreamcli validate --no-net ${PROJECT_SOURCE_DIR}/data/${HOROLUX_APP_ID}.metainfo.xml)
+
+# `cmake --install` into a staging folder, then the files a desktop needs.
+add_test(NAME install.tree
+    COMMAND bash ${install_tests}/install_tree.sh ${PROJECT_BINARY_DIR}
+            ${CMAKE_CURRENT_BINARY_DIR}/install-tree ${HOROLUX_APP_ID} "${HOROLUX_ICON_SIZES}")
+
+# The Debian package, built by CPack beside the build's own, unpacked with dpkg -x.
+add_test(NAME install.package
+    COMMAND bash ${install_tests}/check_package.sh ${PROJECT_BINARY_DIR}/CPackConfig.cmake
+            ${CMAKE_CURRENT_BINARY_DIR}/install-package ${HOROLUX_APP_ID} "${HOROLUX_ICON_SIZES}"
+            ${PROJECT_VERSION})
+
+set_tests_properties(install.desktop_entry install.metainfo install.tree install.package
+    PROPERTIES TIMEOUT 300)
