@@ -3,7 +3,7 @@ BUILD     ?= build
 BUILDTYPE ?= RelWithDebInfo
 CMAKEFLAGS ?=
 
-.PHONY: all deps configure build run test bench lint package build-portable clean
+.PHONY: all deps configure build run test test-sanitize bench lint package build-portable clean
 
 all: build
 
@@ -21,6 +21,16 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure $(CTESTFLAGS)
+
+# The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer;
+# any report fails the test that made it.
+SANITIZE_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:detect_stack_use_after_return=1 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizers/lsan.supp:print_suppressions=0 \
+	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+test-sanitize: deps
+	@cmake -S . -B $(BUILD)-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DHOROLUX_SANITIZE=ON $(CMAKEFLAGS) >/dev/null
+	@cmake --build $(BUILD)-sanitize
+	cd $(BUILD)-sanitize && $(SANITIZE_ENV) QT_QPA_PLATFORM=offscreen ctest --output-on-failure $(CTESTFLAGS)
 
 bench: build
 	$(BUILD)/bench/bench_handlers --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
@@ -40,4 +50,4 @@ build-portable: deps
 	@! readelf -d $(BUILD)-portable/app/horolux | grep -E 'NEEDED.*(canberra|Qt6DBus)'
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-portable
+	rm -rf $(BUILD) $(BUILD)-portable $(BUILD)-sanitize
