@@ -1,9 +1,10 @@
 # Horolux: the everyday commands. See README.md.
+SHELL := /bin/bash
 BUILD     ?= build
 BUILDTYPE ?= RelWithDebInfo
 CMAKEFLAGS ?=
 
-.PHONY: all deps configure build run test test-sanitize bench lint package build-portable clean
+.PHONY: all deps configure build run test test-sanitize fuzz bench lint package build-portable clean
 
 all: build
 
@@ -32,6 +33,21 @@ test-sanitize: deps
 	@cmake --build $(BUILD)-sanitize
 	cd $(BUILD)-sanitize && $(SANITIZE_ENV) QT_QPA_PLATFORM=offscreen ctest --output-on-failure $(CTESTFLAGS)
 
+# Each fuzz target for FUZZ_SECONDS on its committed seed corpus (copied, so
+# that the committed one stays small).
+FUZZ_SECONDS ?= 30
+FUZZ_TARGETS ?= numbers
+fuzz: deps
+	@CC=clang CXX=clang++ cmake -S . -B $(BUILD)-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHOROLUX_FUZZ=ON $(CMAKEFLAGS) >/dev/null
+	@cmake --build $(BUILD)-fuzz --target $(addprefix fuzz_,$(FUZZ_TARGETS))
+	@set -e; for t in $(FUZZ_TARGETS); do \
+		rm -rf $(BUILD)-fuzz/corpus-$$t && cp -r fuzz/corpus/$$t $(BUILD)-fuzz/corpus-$$t; \
+		echo "fuzz_$$t: $(FUZZ_SECONDS) s"; \
+		QT_QPA_PLATFORM=offscreen $(SANITIZE_ENV) $(BUILD)-fuzz/fuzz/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) \
+			-print_final_stats=1 $(BUILD)-fuzz/corpus-$$t 2>&1 | grep -E 'stat::number_of_executed_units|stat::average_exec_per_sec|ERROR|SUMMARY|Done' ; \
+		test $${PIPESTATUS[0]} -eq 0; \
+	done
+
 bench: build
 	$(BUILD)/bench/bench_handlers --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
@@ -50,4 +66,4 @@ build-portable: deps
 	@! readelf -d $(BUILD)-portable/app/horolux | grep -E 'NEEDED.*(canberra|Qt6DBus)'
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-portable $(BUILD)-sanitize
+	rm -rf $(BUILD) $(BUILD)-portable $(BUILD)-sanitize $(BUILD)-fuzz

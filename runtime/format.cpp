@@ -61,12 +61,13 @@ std::string formatTwoDigits(Long value) {
 }
 
 std::string formatHms(double days) {
-    if (!std::isfinite(days)) {
+    const double allSeconds = std::fabs(days) * kSecondsPerDay;
+    if (!std::isfinite(allSeconds)) {
         raise(ErrorNumber::Overflow);
     }
     // Whole seconds of the time of day; rounding first lets a value a hair
     // below a whole second (a Single-narrowed time left) show that second.
-    const double seconds = std::fmod(std::round(std::fabs(days) * kSecondsPerDay), kSecondsPerDay);
+    const double seconds = std::fmod(std::round(allSeconds), kSecondsPerDay);
     const auto total = static_cast<std::uint64_t>(seconds);
     std::string out;
     appendUnsigned(out, total / 3600, 1);

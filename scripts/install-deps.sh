@@ -17,6 +17,8 @@ packages=(
   libbenchmark-dev
   # install and package: the desktop's validators, CPack's dpkg-shlibdeps
   desktop-file-utils appstream dpkg-dev
+  # fuzzing: libFuzzer comes with clang's runtime
+  clang libclang-rt-14-dev
   # lint
   clang-format clang-tidy
 )

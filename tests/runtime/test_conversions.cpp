@@ -86,6 +86,9 @@ private slots:
             }
         }
         QCOMPARE(errorOf([] { (void)formatHms(std::numeric_limits<double>::infinity()); }), 6);
+        // A finite number of days too large to count in seconds.
+        QCOMPARE(errorOf([] { (void)formatHms(1e306); }), 6);
+        QCOMPARE(errorOf([] { (void)formatHms(1e300); }), std::nullopt); // large, still countable
     }
 
     void valueOfText_data() {
