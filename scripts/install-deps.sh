@@ -13,6 +13,7 @@ packages=(
   fonts-liberation2 sound-theme-freedesktop
   # test: headless X server, private D-Bus with a mock timedated
   xvfb xauth dbus-daemon python3-dbusmock
+  locales
   # benchmarks
   libbenchmark-dev
   # install and package: the desktop's validators, CPack's dpkg-shlibdeps
