@@ -211,6 +211,7 @@ void frmStopwatch::createControls() {
 
 void frmStopwatch::wireEvents() {
     wireStopwatchEvents();
+    wireCountdownEvents();
 }
 
 void frmStopwatch::dispatch(void (frmStopwatch::*handler)(), std::string_view name) {

@@ -45,6 +45,7 @@ private:
     void createControls();
     void wireEvents();
     void wireStopwatchEvents();
+    void wireCountdownEvents();
 
     // Calls a handler from the event loop: an untrapped error ends the event
     // there instead of crossing the loop.
@@ -59,6 +60,9 @@ private:
     void cmdSWPause_Click();
     void tmrSWTimer_Timer();
     void chkCDCheck_GotFocus();
+    void cmdCountdown_Click();
+    void tmrCountdown_Timer();
+    void cmdReset_Click();
 
     // The stopwatch's transitions and helpers.
     void startStopwatch();
