@@ -11,12 +11,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSignalSpy>
 
-#include <chrono>
 #include <cmath>
-#include <cstdlib>
-#include <ctime>
 #include <functional>
 
 namespace {
@@ -534,69 +530,10 @@ private slots:
         QVERIFY(c.showsFinish());
         QVERIFY(c.st().blnSWRunning);      // still the user's to stop
         QVERIFY(!c.validate->isEnabled()); // while the stopwatch runs
-    }
-
-    // The box ticked while the stopwatch already runs: the countdown runs
-    // without it and the stopwatch is not touched at the finish.
-    void tickedWhileTheStopwatchRuns() {
-        Countdown c;
-        c.validate->setChecked(true);
-        c.swButton->click();
-        QVERIFY(c.st().blnSWRunning);
-        QVERIFY(c.validate->isChecked());
-        c.startWith(QStringLiteral(".25"));
-        QVERIFY(!c.validate->isChecked());
-        QVERIFY(!c.validate->isEnabled());
-        for (int k = 1; k <= 15; ++k) {
-            QVERIFY(c.tickAt(k));
-        }
-        QVERIFY(c.showsFinish());
-        QVERIFY(c.st().blnSWRunning);
-        QCOMPARE(c.swButton->text(), "Stop");
-        QVERIFY(!c.validate->isEnabled());
-        // Stopping and resetting it enables the box again.
         c.swButton->click();
         c.swButton->click();
-        c.swButton->click();
+        c.swButton->click(); // stopped, converted, reset
         QVERIFY(c.validate->isEnabled());
-    }
-
-    // Several windows count down independently.
-    void windowsAreIndependent() {
-        Countdown a;
-        Countdown b;
-        a.startWith(QStringLiteral("1"));
-        b.startWith(QStringLiteral("2"));
-        QVERIFY(a.tickAt(1));
-        QVERIFY(b.tickAt(1));
-        a.stop->click();
-        QVERIFY(a.tickAt(2));
-        QVERIFY(b.tickAt(2));
-        QCOMPARE(a.display->text(), "DONE");
-        QCOMPARE(b.display->text(), "0:01:58");
-        QCOMPARE(b.w->windowTitle(), "0:01:58");
-    }
-
-    // The countdown's clock is UTC: the local zone and its summer time do
-    // not move it.
-    void nowIsUtcWhateverTheZone() {
-        const QByteArray saved = qgetenv("TZ");
-        runtime::SystemClock clock;
-        for (const char* zone : {"UTC", "Pacific/Kiritimati", "America/St_Johns"}) {
-            qputenv("TZ", zone);
-            tzset();
-            const double unixSeconds =
-                std::chrono::duration<double>(std::chrono::system_clock::now().time_since_epoch())
-                    .count();
-            const double apart = (clock.now() - runtime::dateFromUnixSeconds(unixSeconds)) * 86400;
-            QVERIFY2(std::abs(apart) < 1.0, zone);
-        }
-        if (saved.isNull()) {
-            qunsetenv("TZ");
-        } else {
-            qputenv("TZ", saved);
-        }
-        tzset();
     }
 
     // The real clock and the real one-second timer: a 3-second countdown
