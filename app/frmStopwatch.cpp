@@ -215,6 +215,7 @@ void frmStopwatch::createControls() {
 void frmStopwatch::wireEvents() {
     wireStopwatchEvents();
     wireWindowEvents();
+    wireCountdownEvents();
     // Focus and mouse events reach the handlers through eventFilter().
     chkCDCheck->installEventFilter(this);
     centralWidget()->installEventFilter(this);

@@ -46,6 +46,7 @@ private:
     void wireEvents();
     void wireStopwatchEvents();
     void wireWindowEvents();
+    void wireCountdownEvents();
 
     // Calls a handler from the event loop: an untrapped error ends the event
     // there instead of crossing the loop.
@@ -62,6 +63,9 @@ private:
     void chkCDCheck_GotFocus();
     void cmdAnotherTimer_Click();
     void Form_Click();
+    void cmdCountdown_Click();
+    void tmrCountdown_Timer();
+    void cmdReset_Click();
 
     // The stopwatch's transitions and helpers.
     void startStopwatch();

@@ -4,6 +4,10 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#if HOROLUX_LINUX_DESKTOP
+#include <canberra.h>
+#endif
+
 namespace runtime {
 
 int defaultAnswer(int style) {
@@ -12,6 +16,9 @@ int defaultAnswer(int style) {
     }
     return MsgBoxResult::Ok;
 }
+
+QtDialogs::QtDialogs() = default;
+QtDialogs::~QtDialogs() = default;
 
 int QtDialogs::messageBox(QWidget* owner, const QString& prompt, int style, const QString& title) {
     QMessageBox box(owner);
@@ -51,8 +58,45 @@ int QtDialogs::messageBox(QWidget* owner, const QString& prompt, int style, cons
 }
 
 void QtDialogs::beep() {
-    QApplication::beep();
+    // The window system's beep is silent on many Linux desktops (Wayland, a
+    // disabled X bell); the sound theme's bell is what users hear.
+    if (!playBell()) {
+        QApplication::beep();
+    }
 }
+
+#if HOROLUX_LINUX_DESKTOP
+
+void QtDialogs::SoundContextDeleter::operator()(ca_context* context) const noexcept {
+    ca_context_destroy(context);
+}
+
+bool QtDialogs::playBell() {
+    if (!sound_) {
+        ca_context* context = nullptr;
+        if (ca_context_create(&context) != CA_SUCCESS) {
+            return false;
+        }
+        sound_.reset(context);
+        // Names the sounds in the sound server, so that its per-application
+        // volume and mute apply to them.
+        ca_context_change_props(context, CA_PROP_APPLICATION_NAME, "Horolux",
+                                CA_PROP_APPLICATION_ID, "org.horolux.Horolux", nullptr);
+    }
+    // Connects to the sound server on first use and returns once the sound
+    // has started; it plays on in the background. A missing server, card or
+    // theme sound comes back as an error code at once.
+    return ca_context_play(sound_.get(), 0, CA_PROP_EVENT_ID, "bell", CA_PROP_EVENT_DESCRIPTION,
+                           "Bell", nullptr) == CA_SUCCESS;
+}
+
+#else
+
+bool QtDialogs::playBell() {
+    return false;
+}
+
+#endif
 
 int ScriptedDialogs::messageBox(QWidget* /*owner*/, const QString& prompt, int style,
                                 const QString& title) {

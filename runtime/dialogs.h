@@ -4,9 +4,13 @@
 #include <QString>
 
 #include <deque>
+#include <memory>
 #include <vector>
 
 class QWidget;
+#if HOROLUX_LINUX_DESKTOP
+struct ca_context; // libcanberra's connection to the sound server
+#endif
 
 namespace runtime {
 
@@ -50,11 +54,31 @@ public:
 // the default, Yes for any other Yes/No box, else OK.
 [[nodiscard]] int defaultAnswer(int style);
 
-// The real boxes: QMessageBox, modal to the whole application.
+// The real boxes: QMessageBox, modal to the whole application. The beep is
+// the desktop sound theme's "bell".
 class QtDialogs final : public Dialogs {
 public:
+    QtDialogs();
+    ~QtDialogs() override;
+
     int messageBox(QWidget* owner, const QString& prompt, int style, const QString& title) override;
+    // The bell of playBell(); where it cannot be played, the window system's
+    // beep. Returns at once: the sound plays on in the background.
     void beep() override;
+
+    // Starts the sound theme's "bell" event on the desktop's sound server.
+    // False when no sound could be started: no sound server or sound card, no
+    // sound theme, or a build without the Linux desktop services.
+    [[nodiscard]] bool playBell();
+
+private:
+#if HOROLUX_LINUX_DESKTOP
+    struct SoundContextDeleter {
+        void operator()(ca_context* context) const noexcept;
+    };
+    // Made at the first bell, kept for the next ones.
+    std::unique_ptr<ca_context, SoundContextDeleter> sound_;
+#endif
 };
 
 // Answers from a script and records what was asked, for tests.
