@@ -8,6 +8,7 @@
 #include "runtime/timer.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QTest>
 
 #include <cstdint>
@@ -49,6 +50,12 @@ public:
     }
     [[nodiscard]] runtime::Timer* timer(const char* name) const {
         return control<runtime::Timer>(name);
+    }
+
+    // The conversion of one stopwatch display to hours, minutes and seconds.
+    static void convertDisplay(QLineEdit* display, runtime::Integer& hours,
+                               runtime::Integer& minutes, runtime::Integer& seconds) {
+        frmStopwatch::convertDisplay(display, hours, minutes, seconds);
     }
 
     // Delivers one tick of a timer, as the event loop would: only while it runs.
