@@ -13,6 +13,9 @@
 
 #include <cstdint>
 #include <memory>
+#include <stdexcept>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 // Records the instants the program asked the clock to be set to.
@@ -50,6 +53,30 @@ public:
     }
     [[nodiscard]] runtime::Timer* timer(const char* name) const {
         return control<runtime::Timer>(name);
+    }
+
+    // Calls a handler directly, as another handler would: errors it does not
+    // trap come out here instead of stopping at the event boundary.
+    void call(std::string_view handler) {
+        using Handler = void (frmStopwatch::*)();
+        static const std::pair<std::string_view, Handler> handlers[] = {
+            {"cmdSWButton_Click", &frmStopwatch::cmdSWButton_Click},
+            {"cmdSWPause_Click", &frmStopwatch::cmdSWPause_Click},
+            {"tmrSWTimer_Timer", &frmStopwatch::tmrSWTimer_Timer},
+            {"chkCDCheck_GotFocus", &frmStopwatch::chkCDCheck_GotFocus},
+            {"cmdCountdown_Click", &frmStopwatch::cmdCountdown_Click},
+            {"tmrCountdown_Timer", &frmStopwatch::tmrCountdown_Timer},
+            {"cmdReset_Click", &frmStopwatch::cmdReset_Click},
+            {"Form_Click", &frmStopwatch::Form_Click},
+            {"Reset", &frmStopwatch::Reset},
+        };
+        for (const auto& [name, member] : handlers) {
+            if (name == handler) {
+                (w_.*member)();
+                return;
+            }
+        }
+        throw std::invalid_argument("no such handler");
     }
 
     // The conversion of one stopwatch display to hours, minutes and seconds.
