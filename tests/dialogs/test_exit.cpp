@@ -1,193 +1,107 @@
-// The question before a window that is timing closes.
+// The question before a window that is timing closes, at its close and at the
+// end of the desktop session.
 #include "support/probe.h"
 
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPointer>
-#include <QPushButton>
 #include <QSessionManager>
-#include <QTimer>
 
 namespace {
 
 using runtime::MsgBoxResult::No;
 using runtime::MsgBoxResult::Yes;
 
-// How the window stands when it is asked to close.
-enum class Timing { Idle, Running, Stopped, Converted, CountingDown, CountdownDone };
-
-void put(frmStopwatchProbe& p, Timing timing) {
+// Puts the window in a situation; returns whether it counts as timing.
+bool put(frmStopwatchProbe& p, const QString& situation) {
     TimerWindowState& s = p.state();
-    runtime::Timer* stopwatch = p.timer("tmrSWTimer");
-    runtime::Timer* countdown = p.timer("tmrCountdown");
-    countdown->setInterval(1000);
-    switch (timing) {
-    case Timing::Idle:
-        break;
-    case Timing::Running:
+    p.timer("tmrCountdown")->setInterval(1000);
+    if (situation == "running") {
         s.blnSWReady = false;
         s.blnSWRunning = true;
-        stopwatch->setEnabled(true);
-        break;
-    case Timing::Stopped:
-        s.blnSWReady = false;
-        s.blnSWStopped = true;
-        break;
-    case Timing::Converted:
-        s.blnSWReady = false;
-        s.blnSWResetDue = true;
-        break;
-    case Timing::CountingDown:
-        s.blnCDReady = false;
-        countdown->setEnabled(true);
-        break;
-    case Timing::CountdownDone:
-        s.blnCDReady = true;
-        p.control<QLineEdit>("txtCountdown")->setText(QStringLiteral("DONE"));
-        break;
+        p.timer("tmrSWTimer")->setEnabled(true);
+        return true;
     }
+    if (situation == "counting down") {
+        s.blnCDReady = false;
+        p.timer("tmrCountdown")->setEnabled(true);
+        return true;
+    }
+    if (situation == "stopped") {
+        s.blnSWStopped = true;
+    } else if (situation == "converted") {
+        s.blnSWResetDue = true;
+    } else if (situation == "countdown done") {
+        p.control<QLineEdit>("txtCountdown")->setText(QStringLiteral("DONE"));
+    }
+    return false;
 }
 
-void checkQuestion(const runtime::ScriptedDialogs& dialogs) {
+bool ticking(frmStopwatchProbe& p) {
+    return p.timer("tmrSWTimer")->isRunning() || p.timer("tmrCountdown")->isRunning();
+}
+
+void checkAskedOnce(const runtime::ScriptedDialogs& dialogs) {
     QCOMPARE(dialogs.boxes().size(), std::size_t{1});
-    const runtime::ScriptedDialogs::Box& box = dialogs.boxes().front();
-    QCOMPARE(box.prompt, "Do you wish to exit?");
-    QCOMPARE(box.style, 292);
-    QCOMPARE(box.title, "Timing in progress !!");
+    QCOMPARE(dialogs.boxes().front().prompt, "Do you wish to exit?");
+    QCOMPARE(dialogs.boxes().front().style, 292);
+    QCOMPARE(dialogs.boxes().front().title, "Timing in progress !!");
 }
 
 } // namespace
-
-Q_DECLARE_METATYPE(Timing)
 
 class TestExit : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { configureTestApplication(); }
 
+    // A close, and the session ending where the desktop lets the window ask:
+    // asked only while timing; No keeps the window and its timers running,
+    // Yes closes it, its timers stopped at once, asking only once.
     void close_data() {
-        QTest::addColumn<Timing>("timing");
+        QTest::addColumn<QString>("situation");
         QTest::addColumn<int>("answer");
-        QTest::addColumn<bool>("asked");
-        QTest::addColumn<bool>("closes");
-        QTest::newRow("idle") << Timing::Idle << No << false << true;
-        QTest::newRow("stopwatch stopped") << Timing::Stopped << No << false << true;
-        QTest::newRow("stopwatch converted") << Timing::Converted << No << false << true;
-        QTest::newRow("countdown done") << Timing::CountdownDone << No << false << true;
-        QTest::newRow("running, No") << Timing::Running << No << true << false;
-        QTest::newRow("running, Yes") << Timing::Running << Yes << true << true;
-        QTest::newRow("counting down, No") << Timing::CountingDown << No << true << false;
-        QTest::newRow("counting down, Yes") << Timing::CountingDown << Yes << true << true;
+        QTest::addColumn<bool>("sessionEnd");
+        for (bool sessionEnd : {false, true}) {
+            const char* how = sessionEnd ? "session end" : "close";
+            for (const char* situation : {"running", "counting down"}) {
+                QTest::addRow("%s, %s, No", how, situation) << situation << No << sessionEnd;
+                QTest::addRow("%s, %s, Yes", how, situation) << situation << Yes << sessionEnd;
+            }
+        }
+        for (const char* situation : {"idle", "stopped", "converted", "countdown done"}) {
+            QTest::addRow("close, %s", situation) << situation << No << false;
+        }
     }
     void close() {
-        QFETCH(Timing, timing);
+        QFETCH(QString, situation);
         QFETCH(int, answer);
-        QFETCH(bool, asked);
-        QFETCH(bool, closes);
+        QFETCH(bool, sessionEnd);
         TestServices t;
         auto w = t.window();
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
         frmStopwatchProbe p(*w);
-        put(p, timing);
-        const bool stopwatchRan = p.timer("tmrSWTimer")->isRunning();
-        const bool countdownRan = p.timer("tmrCountdown")->isRunning();
+        const bool timing = put(p, situation);
         t.dialogs.answer(answer);
 
-        QCOMPARE(w->close(), closes);
-        if (asked) {
-            checkQuestion(t.dialogs);
+        const bool closed = sessionEnd ? p.closeForSessionEnd() : w->close();
+        if (timing) {
+            checkAskedOnce(t.dialogs);
         } else {
             QVERIFY(t.dialogs.boxes().empty());
         }
-        if (!closes) {
-            // Kept open, the timers running on untouched.
-            QVERIFY(w->isVisible());
-            QCOMPARE(p.timer("tmrSWTimer")->isRunning(), stopwatchRan);
-            QCOMPARE(p.timer("tmrCountdown")->isRunning(), countdownRan);
-            QVERIFY(p.tick("tmrSWTimer") == stopwatchRan);
-            return;
-        }
-        // Closed: the timers stop at once, and the window goes.
-        QVERIFY(!w->isVisible());
-        QVERIFY(!p.timer("tmrSWTimer")->isRunning());
-        QVERIFY(!p.timer("tmrCountdown")->isRunning());
-        QPointer<frmStopwatch> alive(w.get());
-        (void)w.release(); // a closed window is deleted by Qt
-        QTRY_VERIFY(alive.isNull());
-    }
-
-    // The real box: question icon, Yes and No, and Enter answers No.
-    void enterAnswersNo() {
-        runtime::FakeClock clock;
-        runtime::QtDialogs dialogs;
-        RecordingClockSetter setter;
-        frmStopwatch w(runtime::Services{clock, dialogs, setter});
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        frmStopwatchProbe p(w);
-        put(p, Timing::Running);
-
-        bool seen = false;
-        auto* poll = new QTimer(&w);
-        connect(poll, &QTimer::timeout, poll, [&seen, poll] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (box == nullptr || !box->isVisible()) {
-                return;
-            }
-            poll->stop();
-            seen = true;
-            QCOMPARE(box->windowTitle(), "Timing in progress !!");
-            QCOMPARE(box->text(), "Do you wish to exit?");
-            QCOMPARE(box->icon(), QMessageBox::Question);
-            QCOMPARE(box->buttons().size(), 2);
-            QCOMPARE(box->defaultButton(), box->button(QMessageBox::No));
-            QTest::keyClick(box, Qt::Key_Return);
-        });
-        poll->start(10);
-        QVERIFY(!w.close());
-        QVERIFY(seen);
-        QVERIFY(w.isVisible());
-        QVERIFY(p.timer("tmrSWTimer")->isRunning());
-        w.hide();
-    }
-
-    // Logging out: asked where the desktop lets the window ask; No keeps
-    // the window and objects, Yes closes it without a second question.
-    void sessionEnd_data() {
-        QTest::addColumn<Timing>("timing");
-        QTest::addColumn<int>("answer");
-        QTest::addColumn<bool>("letsItEnd");
-        QTest::newRow("running, No") << Timing::Running << No << false;
-        QTest::newRow("running, Yes") << Timing::Running << Yes << true;
-        QTest::newRow("counting down, No") << Timing::CountingDown << No << false;
-        QTest::newRow("counting down, Yes") << Timing::CountingDown << Yes << true;
-    }
-    void sessionEnd() {
-        QFETCH(Timing, timing);
-        QFETCH(int, answer);
-        QFETCH(bool, letsItEnd);
-        TestServices t;
-        auto w = t.window();
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
-        frmStopwatchProbe p(*w);
-        put(p, timing);
-        t.dialogs.answer(answer);
-        QCOMPARE(p.closeForSessionEnd(), letsItEnd);
-        checkQuestion(t.dialogs);
-        QCOMPARE(w->isVisible(), !letsItEnd);
-        QCOMPARE(p.timer("tmrSWTimer")->isRunning() || p.timer("tmrCountdown")->isRunning(),
-                 !letsItEnd);
-        if (letsItEnd) {
+        QCOMPARE(closed, !timing || answer == Yes);
+        QCOMPARE(w->isVisible(), !closed);
+        QCOMPARE(ticking(p), timing && !closed);
+        if (closed) {
             QPointer<frmStopwatch> alive(w.get());
-            (void)w.release();
+            (void)w.release(); // a closed window is deleted by Qt
             QTRY_VERIFY(alive.isNull());
         }
     }
 
-    // Where the desktop allows no question (as here), the session ends
-    // without one; every window hears the request.
+    // Every window hears the session's request; where the desktop allows no
+    // question (as here), the session ends without one.
     void sessionEndWithoutInteraction() {
         auto* manager = qApp->findChild<QSessionManager*>();
         if (manager == nullptr) {
@@ -195,13 +109,12 @@ private slots:
         }
         QVERIFY(!manager->allowsInteraction());
         TestServices t;
-        auto running = t.window();
-        auto idle = t.window();
-        frmStopwatchProbe p(*running);
-        put(p, Timing::Running);
+        auto w = t.window();
+        frmStopwatchProbe p(*w);
+        put(p, "running");
         emit qApp->commitDataRequest(*manager);
         QVERIFY(t.dialogs.boxes().empty());
-        QVERIFY(p.timer("tmrSWTimer")->isRunning());
+        QVERIFY(ticking(p));
     }
 };
 
