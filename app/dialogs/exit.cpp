@@ -5,8 +5,13 @@
 #include "runtime/dispatch.h"
 #include "runtime/timer.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QTimer>
+
+#if QT_CONFIG(sessionmanager)
 #include <QSessionManager>
+#endif
 
 namespace {
 
@@ -16,6 +21,23 @@ constexpr runtime::Integer kSessionEnding = 2; // the user logs out or shuts dow
 
 bool timing(const TimerWindowState& state) {
     return state.blnSWRunning || !state.blnCDReady;
+}
+
+// Closes the window once none of its handlers waits in a message box of its
+// own or for the clock setter: a closed window is deleted, which must not
+// happen under a handler that is still running.
+void closeWhenIdle(frmStopwatch* window, const bool* settingClock) {
+    bool busy = *settingClock;
+    for (const QObject* o = QApplication::activeModalWidget(); o != nullptr && !busy;
+         o = o->parent()) {
+        busy = o == window;
+    }
+    if (busy) {
+        QTimer::singleShot(100, window,
+                           [window, settingClock] { closeWhenIdle(window, settingClock); });
+        return;
+    }
+    window->close();
 }
 
 } // namespace
@@ -56,6 +78,7 @@ void frmStopwatch::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+#if QT_CONFIG(sessionmanager)
 // Qt sends no close event when the session ends; the session manager asks
 // each program instead, and lets it ask the user when the desktop allows.
 void frmStopwatch::sessionEnding(QSessionManager& manager) {
@@ -66,10 +89,12 @@ void frmStopwatch::sessionEnding(QSessionManager& manager) {
         manager.cancel();
     }
 }
+#endif
 
-// Asks as any close does. No keeps the window and cancels the log-out; Yes
-// closes the window at once, so that it neither ticks on while the session
-// ends nor asks a second time when the application is told to quit.
+// Asks as any close does. No keeps the window and cancels the log-out. Yes
+// stops the timers at once and closes the window as soon as no handler of it
+// is under way, without asking again, also when the application is told to
+// quit at the end of the session.
 bool frmStopwatch::closeForSessionEnd() {
     runtime::Integer cancel = 0;
     Form_QueryUnload(cancel, kSessionEnding);
@@ -77,6 +102,8 @@ bool frmStopwatch::closeForSessionEnd() {
         return false;
     }
     closeConfirmed_ = true;
-    close();
+    tmrSWTimer->setEnabled(false);
+    tmrCountdown->setEnabled(false);
+    closeWhenIdle(this, &settingClock_);
     return true;
 }

@@ -4,7 +4,10 @@
 
 #include <QLineEdit>
 #include <QPointer>
+#include <QPushButton>
 #include <QSessionManager>
+
+#include <optional>
 
 namespace {
 
@@ -98,6 +101,35 @@ private slots:
             (void)w.release(); // a closed window is deleted by Qt
             QTRY_VERIFY(alive.isNull());
         }
+    }
+
+    // The session may end while a handler of the window is under way (here
+    // the clock setter waits): Yes stops the timers at once, and the window
+    // closes only once the handler is done.
+    void sessionEndUnderAHandler() {
+        TestServices t;
+        auto w = t.window();
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        frmStopwatchProbe p(*w);
+        t.dialogs.answer(Yes);
+        std::optional<bool> letItEnd;
+        bool stayedMeanwhile = false;
+        t.clockSetter.whileSetting = [&] {
+            put(p, "counting down");
+            letItEnd = p.closeForSessionEnd();
+            QVERIFY(!ticking(p));
+            QTest::qWait(250);
+            stayedMeanwhile = w->isVisible();
+        };
+        p.control<QLineEdit>("txtTime")->setText(QStringLiteral("13:09"));
+        p.control<QPushButton>("cmdSetYourClock")->click();
+        QCOMPARE(letItEnd, std::optional<bool>(true));
+        QVERIFY(stayedMeanwhile);
+        checkAskedOnce(t.dialogs);
+        QPointer<frmStopwatch> alive(w.get());
+        (void)w.release();
+        QTRY_VERIFY(alive.isNull());
     }
 
     // Every window hears the session's request; where the desktop allows no
