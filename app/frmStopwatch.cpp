@@ -207,7 +207,9 @@ void frmStopwatch::createControls() {
     cmdSWButton->setFocus(); // the lowest tab index that can take the focus
 }
 
-void frmStopwatch::wireEvents() { wireDialogEvents(); }
+void frmStopwatch::wireEvents() {
+    wireDialogEvents();
+}
 
 void frmStopwatch::dispatch(void (frmStopwatch::*handler)(), std::string_view name) {
     runtime::dispatchEvent(name, [this, handler] { (this->*handler)(); });
