@@ -216,6 +216,7 @@ void frmStopwatch::wireEvents() {
     wireStopwatchEvents();
     wireWindowEvents();
     wireCountdownEvents();
+    wireDialogEvents();
     // Focus and mouse events reach the handlers through eventFilter().
     chkCDCheck->installEventFilter(this);
     centralWidget()->installEventFilter(this);

@@ -13,11 +13,13 @@
 
 class QAction;
 class QCheckBox;
+class QCloseEvent;
 class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QSessionManager;
 namespace runtime {
 class Timer;
 }
@@ -38,6 +40,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override; // asks Form_QueryUnload
 
 private:
     friend class frmStopwatchProbe; // tests reach the state and the handlers
@@ -75,6 +78,14 @@ private:
     static void convertDisplay(QLineEdit* display, runtime::Integer& hours,
                                runtime::Integer& minutes, runtime::Integer& seconds);
 
+    // Clock setting, help and the question before closing (app/dialogs/).
+    void wireDialogEvents();
+    void cmdSetYourClock_Click();
+    void mnuHelp_Click();
+    void Form_QueryUnload(runtime::Integer& Cancel, runtime::Integer UnloadMode);
+    void sessionEnding(QSessionManager& manager);
+    bool closeForSessionEnd();
+
     // Window properties, in twips.
     [[nodiscard]] runtime::Single Top() const;
     void setTop(runtime::Single twips);
@@ -89,6 +100,8 @@ private:
 
     runtime::Services services_;
     TimerWindowState state_;
+    bool settingClock_ = false;   // the clock setter is waiting: the window may not close
+    bool closeConfirmed_ = false; // the user already answered Yes: close without asking
 
     // The controls, by their names.
     QLineEdit* Text1 = nullptr;

@@ -1,11 +1,11 @@
 // Horolux: starts the first timer window and runs until the last one closes.
 #include "application.h"
 #include "frmStopwatch.h"
+#include "runtime/systemclocksetter.h"
 
 #include <QApplication>
 
-#include <cstdlib>
-#include <stdexcept>
+#include <memory>
 
 namespace {
 
@@ -20,14 +20,6 @@ void preferX11OnWayland() {
     }
 }
 
-// Stands in until the computer's clock can be set from the program.
-class NoClockSetter final : public runtime::ClockSetter {
-public:
-    void setClock(std::int64_t /*microsecondsUtc*/) override {
-        throw std::runtime_error("setting the clock is not available");
-    }
-};
-
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -37,8 +29,8 @@ int main(int argc, char* argv[]) {
 
     runtime::SystemClock clock;
     runtime::QtDialogs dialogs;
-    NoClockSetter clockSetter;
-    const runtime::Services services{clock, dialogs, clockSetter};
+    const std::unique_ptr<runtime::ClockSetter> clockSetter = runtime::makeSystemClockSetter();
+    const runtime::Services services{clock, dialogs, *clockSetter};
 
     // A timer window has no parent and deletes itself when it is closed.
     auto* first = new frmStopwatch(services);

@@ -42,9 +42,11 @@ QStringList snapshot(frmStopwatch* w) {
     return seen;
 }
 
-void closeAllBut(const QWidget* keep) {
+// Closes every other window, answering Yes where one asks.
+void closeAllBut(const QWidget* keep, runtime::ScriptedDialogs& dialogs) {
     for (frmStopwatch* w : otherWindows(keep)) {
-        w->close();
+        dialogs.answer(runtime::MsgBoxResult::Yes);
+        QVERIFY(w->close());
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
@@ -53,15 +55,22 @@ void closeAllBut(const QWidget* keep) {
 
 class TestWindows : public QObject {
     Q_OBJECT
+    std::unique_ptr<TestServices> t = std::make_unique<TestServices>();
+
 private slots:
     void initTestCase() {
         configureTestApplication();
         QApplication::setQuitOnLastWindowClosed(false); // the test runner lives on
     }
-    void cleanup() { closeAllBut(nullptr); }
+    // Windows opened by a test outlive it until here; the services they use
+    // must outlive them.
+    void cleanup() {
+        closeAllBut(nullptr, t->dialogs);
+        t = std::make_unique<TestServices>();
+    }
 
     void anotherWindowOpensIdleBelow() {
-        TestServices t;
+        TestServices& t = *this->t;
         auto* first = new frmStopwatch(t.services);
         first->show();
         frmStopwatchProbe p1(*first);
@@ -108,7 +117,7 @@ private slots:
 
     // Whatever happens in one window leaves every other one as it was.
     void windowsShareNothing() {
-        TestServices t;
+        TestServices& t = *this->t;
         auto* a = new frmStopwatch(t.services);
         a->show();
         frmStopwatchProbe pa(*a);
@@ -138,7 +147,7 @@ private slots:
     }
 
     void closingTheFirstLeavesTheOthers() {
-        TestServices t;
+        TestServices& t = *this->t;
         QPointer<frmStopwatch> first = new frmStopwatch(t.services);
         first->show();
         frmStopwatchProbe(*first).control<QPushButton>("cmdAnotherTimer")->click();
@@ -174,7 +183,7 @@ private slots:
     }
 
     void manyWindowsComeAndGo() {
-        TestServices t;
+        TestServices& t = *this->t;
         auto* first = new frmStopwatch(t.services);
         first->show();
         auto* another = frmStopwatchProbe(*first).control<QPushButton>("cmdAnotherTimer");
@@ -183,7 +192,7 @@ private slots:
                 another->click();
             }
             QCOMPARE(otherWindows(first).size(), 20);
-            closeAllBut(first);
+            closeAllBut(first, t.dialogs);
             QCOMPARE(otherWindows(first).size(), 0);
         }
         int windows = 0;
@@ -195,7 +204,7 @@ private slots:
     }
 
     void backgroundClickFocusesTheIdentification() {
-        TestServices t;
+        TestServices& t = *this->t;
         auto w = t.window();
         w->show();
         w->activateWindow();

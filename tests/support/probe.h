@@ -12,17 +12,30 @@
 #include <QTest>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <stdexcept>
+#include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
-// Records the instants the program asked the clock to be set to.
+// Records the instants the program asked the clock to be set to, and can play
+// a system that refuses.
 class RecordingClockSetter final : public runtime::ClockSetter {
 public:
-    void setClock(std::int64_t microsecondsUtc) override { calls.push_back(microsecondsUtc); }
+    void setClock(std::int64_t microsecondsUtc) override {
+        calls.push_back(microsecondsUtc);
+        if (whileSetting) {
+            whileSetting();
+        }
+        if (!refusal.empty()) {
+            throw runtime::ClockNotSet(refusal);
+        }
+    }
     std::vector<std::int64_t> calls;
+    std::string refusal;                // when not empty, the system refuses with this reason
+    std::function<void()> whileSetting; // runs while the system is at work
 };
 
 // The services every test window gets: time moves only when a test says so,
@@ -94,6 +107,10 @@ public:
         emit t->timeout();
         return true;
     }
+
+    // The desktop session is ending and lets the window ask the user: true
+    // when the window lets it end (and has closed), false when it objects.
+    [[nodiscard]] bool closeForSessionEnd() { return w_.closeForSessionEnd(); }
 
 private:
     frmStopwatch& w_;

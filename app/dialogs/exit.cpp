@@ -1,0 +1,109 @@
+// The question before a window that is timing closes, whichever way it is
+// closed: its close box, system menu, Alt+F4, or the desktop session ending.
+#include "frmStopwatch.h"
+#include "runtime/convert.h"
+#include "runtime/dispatch.h"
+#include "runtime/timer.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QTimer>
+
+#if QT_CONFIG(sessionmanager)
+#include <QSessionManager>
+#endif
+
+namespace {
+
+// Why a window is asked to close.
+constexpr runtime::Integer kClosedByUser = 0;  // close box, system menu, Alt+F4
+constexpr runtime::Integer kSessionEnding = 2; // the user logs out or shuts down
+
+bool timing(const TimerWindowState& state) {
+    return state.blnSWRunning || !state.blnCDReady;
+}
+
+// Closes the window once none of its handlers waits in a message box of its
+// own or for the clock setter: a closed window is deleted, which must not
+// happen under a handler that is still running.
+void closeWhenIdle(frmStopwatch* window, const bool* settingClock) {
+    bool busy = *settingClock;
+    for (const QObject* o = QApplication::activeModalWidget(); o != nullptr && !busy;
+         o = o->parent()) {
+        busy = o == window;
+    }
+    if (busy) {
+        QTimer::singleShot(100, window,
+                           [window, settingClock] { closeWhenIdle(window, settingClock); });
+        return;
+    }
+    window->close();
+}
+
+} // namespace
+
+void frmStopwatch::Form_QueryUnload(runtime::Integer& Cancel, runtime::Integer /*UnloadMode*/) {
+    namespace Style = runtime::MsgBoxStyle;
+    if (!timing(state_)) {
+        return;
+    }
+    const runtime::Integer answer = runtime::longToInteger(
+        services_.dialogs.messageBox(this, QStringLiteral("Do you wish to exit?"),
+                                     Style::YesNo + Style::Question + Style::DefaultButton2,
+                                     QStringLiteral("Timing in progress !!")));
+    if (answer == runtime::MsgBoxResult::No) {
+        Cancel = 1;
+    }
+}
+
+void frmStopwatch::closeEvent(QCloseEvent* event) {
+    // The clock setter may be waiting for the system inside a handler of this
+    // window; the window must outlive that wait.
+    if (settingClock_) {
+        event->ignore();
+        return;
+    }
+    if (!closeConfirmed_) {
+        runtime::Integer cancel = 0;
+        runtime::dispatchEvent("Form_QueryUnload",
+                               [this, &cancel] { Form_QueryUnload(cancel, kClosedByUser); });
+        if (cancel != 0) {
+            event->ignore();
+            return;
+        }
+    }
+    // The close goes ahead: no tick and no beep from this window after it.
+    tmrSWTimer->setEnabled(false);
+    tmrCountdown->setEnabled(false);
+    event->accept();
+}
+
+#if QT_CONFIG(sessionmanager)
+// Qt sends no close event when the session ends; the session manager asks
+// each program instead, and lets it ask the user when the desktop allows.
+void frmStopwatch::sessionEnding(QSessionManager& manager) {
+    if (!timing(state_) || !manager.allowsInteraction()) {
+        return;
+    }
+    if (!closeForSessionEnd()) {
+        manager.cancel();
+    }
+}
+#endif
+
+// Asks as any close does. No keeps the window and cancels the log-out. Yes
+// stops the timers at once and closes the window as soon as no handler of it
+// is under way, without asking again, also when the application is told to
+// quit at the end of the session.
+bool frmStopwatch::closeForSessionEnd() {
+    runtime::Integer cancel = 0;
+    Form_QueryUnload(cancel, kSessionEnding);
+    if (cancel != 0) {
+        return false;
+    }
+    closeConfirmed_ = true;
+    tmrSWTimer->setEnabled(false);
+    tmrCountdown->setEnabled(false);
+    closeWhenIdle(this, &settingClock_);
+    return true;
+}
