@@ -49,6 +49,9 @@ private:
     std::size_t pos_ = 0;
 };
 
+const std::array<const char*, 8> kTimes = {"13:09", "1:09 PM", "1:09", "",
+                                           "25:00", "12:60",   "abc",  "12:30:15 am"};
+
 const std::array<const char*, 16> kLengths = {
     ".25",  "1440",  "1440.00001", "1440.001", "-5",         "-0", "",     "abc",
     "1e37", "-1e37", "1e999",      "0.01",     "10 minutes", "0",  "5e36", "1"};
@@ -128,8 +131,9 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     Input in(data, size);
     Window x;
+    x.w->setAttribute(Qt::WA_DeleteOnClose, false); // this input owns the window
     for (int events = 0; !in.empty() && events < 200; ++events) {
-        switch (in.byte() % 13) {
+        switch (in.byte() % 17) {
         case 0:
             x.run("cmdSWButton_Click");
             break;
@@ -183,6 +187,29 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         case 12:
             x.run("Form_Click");
+            break;
+        case 13:
+            x.c<QLineEdit>("txtTime")->setText(
+                QString::fromLatin1(kTimes[in.byte() % kTimes.size()]));
+            break;
+        case 14: { // the clock set, refused by the system, or the entry refused
+            const bool refuse = in.byte() % 2 == 0;
+            x.t.clockSetter.refusal = refuse ? "not allowed" : "";
+            x.run("cmdSetYourClock_Click");
+            break;
+        }
+        case 15:
+            x.run("mnuHelp_Click");
+            break;
+        case 16: // a request to close: the window may stay open
+            if (x.w->close()) {
+                check(!x.p.timer("tmrSWTimer")->isRunning() &&
+                          !x.p.timer("tmrCountdown")->isRunning(),
+                      "a closed window's timers stop");
+                return 0;
+            }
+            check(x.p.state().blnSWRunning || !x.p.state().blnCDReady,
+                  "only a timing window stays open");
             break;
         }
         x.checkInvariants();

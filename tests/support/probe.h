@@ -81,6 +81,8 @@ public:
             {"tmrCountdown_Timer", &frmStopwatch::tmrCountdown_Timer},
             {"cmdReset_Click", &frmStopwatch::cmdReset_Click},
             {"Form_Click", &frmStopwatch::Form_Click},
+            {"cmdSetYourClock_Click", &frmStopwatch::cmdSetYourClock_Click},
+            {"mnuHelp_Click", &frmStopwatch::mnuHelp_Click},
             {"Reset", &frmStopwatch::Reset},
         };
         for (const auto& [name, member] : handlers) {
