@@ -97,6 +97,7 @@ private slots:
                  QDBusMessage::ReplyMessage);
         control("SetAuthorized", {true});
         control("SetReplyDelay", {0.0});
+        control("SetRefusal", {QString()});
         control("ClearSetTimeCalls");
     }
 
@@ -116,18 +117,28 @@ private slots:
         QTest::addColumn<bool>("ntp");
         QTest::addColumn<bool>("authorized");
         QTest::addColumn<qlonglong>("usecUtc");
-        QTest::addColumn<QString>("prompt"); // empty: no box
-        QTest::newRow("13:09") << "13:09" << false << true << todayAt(13, 9) << "";
-        QTest::newRow("1:09 PM") << "1:09 PM" << false << true << todayAt(13, 9) << "";
-        QTest::newRow("1:09") << "1:09" << false << true << todayAt(1, 9) << "";
+        QTest::addColumn<QString>("prompt");  // empty: no box
+        QTest::addColumn<QString>("refusal"); // a D-Bus error the service answers with
+        QTest::newRow("13:09") << "13:09" << false << true << todayAt(13, 9) << ""
+                               << "";
+        QTest::newRow("1:09 PM") << "1:09 PM" << false << true << todayAt(13, 9) << ""
+                                 << "";
+        QTest::newRow("1:09") << "1:09" << false << true << todayAt(1, 9) << ""
+                              << "";
         QTest::newRow("time synchronisation on")
             << "13:09" << true << true << 0LL
             << "The clock was not changed.\r\nAutomatic time synchronization is on; turn it "
-               "off in the system settings first.";
+               "off in the system settings first."
+            << "";
         QTest::newRow("not authorised")
             << "13:09" << false << false << 0LL
             << "The clock was not changed.\r\nYou are not allowed to set the clock, or the "
-               "authorization was refused.";
+               "authorization was refused."
+            << "";
+        QTest::newRow("an error nobody foresaw")
+            << "13:09" << false << true << 0LL
+            << "The clock was not changed.\r\nThe time service refused: Something unforeseen"
+            << "org.example.Unforeseen";
     }
     void fromTheButton() {
         QFETCH(QString, text);
@@ -135,6 +146,8 @@ private slots:
         QFETCH(bool, authorized);
         QFETCH(qlonglong, usecUtc);
         QFETCH(QString, prompt);
+        QFETCH(QString, refusal);
+        control("SetRefusal", {refusal});
         callStandIn("org.freedesktop.timedate1", "SetNTP", {ntp, false});
         control("SetAuthorized", {authorized});
 
@@ -158,6 +171,10 @@ private slots:
             QCOMPARE(dialogs.boxes().front().prompt, prompt);
             QCOMPARE(dialogs.boxes().front().style, 48);
         }
+        // Whatever the answer, the window works on.
+        QCOMPARE(p.control<QLineEdit>("txtTime")->text(), text);
+        p.control<QPushButton>("cmdSWButton")->click();
+        QVERIFY(p.state().blnSWRunning);
     }
 
     // While the answer is awaited (a password prompt, say) the timers tick

@@ -9,6 +9,7 @@ any clock.
 Controls on org.freedesktop.DBus.Mock:
   SetAuthorized(b)          whether SetTime is authorized (initially yes)
   SetReplyDelay(d seconds)  answer accepted calls this much later
+  SetRefusal(s name)        refuse every SetTime with this D-Bus error ('' for none)
   GetSetTimeCalls() a(xbb)  the accepted calls, oldest first
   ClearSetTimeCalls()
 NTP is switched with the service's own SetNTP(b use_ntp, b interactive);
@@ -28,6 +29,7 @@ SYSTEM_BUS = True
 def load(mock, parameters):
     mock.authorized = True
     mock.reply_delay = 0.0
+    mock.refusal = ''
     mock.set_time_calls = []
     mock.AddMethods(MAIN_IFACE, [
         ('SetNTP', 'bb', '', f'self.Set("{MAIN_IFACE}", "NTP", args[0])'),
@@ -51,6 +53,8 @@ def SetTime(self, usec_utc, relative, interactive, message, reply, error):
         raise dbus.exceptions.DBusException(
             f'SetTime takes (xbb), not ({signature})',
             name='org.freedesktop.DBus.Error.InvalidArgs')
+    if self.refusal:
+        raise dbus.exceptions.DBusException('Something unforeseen', name=self.refusal)
     if self.Get(MAIN_IFACE, 'NTP'):
         raise dbus.exceptions.DBusException(
             'Automatic time synchronization is enabled',
@@ -68,6 +72,11 @@ def SetTime(self, usec_utc, relative, interactive, message, reply, error):
 @dbus.service.method(MOCK_IFACE, in_signature='b', out_signature='')
 def SetAuthorized(self, authorized):
     self.authorized = bool(authorized)
+
+
+@dbus.service.method(MOCK_IFACE, in_signature='s', out_signature='')
+def SetRefusal(self, name):
+    self.refusal = str(name)
 
 
 @dbus.service.method(MOCK_IFACE, in_signature='d', out_signature='')
