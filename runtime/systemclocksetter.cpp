@@ -12,6 +12,8 @@
 #include <cerrno>
 #include <cstring>
 #include <ctime>
+#elif defined(_WIN32)
+#include <windows.h>
 #endif
 
 #include <string>
@@ -126,6 +128,28 @@ void DirectClockSetter::setClock(std::int64_t microsecondsUtc) {
     }
 }
 
+#elif defined(_WIN32)
+
+void LocalTimeClockSetter::setClock(std::int64_t microsecondsUtc) {
+    // A FILETIME counts 100 ns since 1601-01-01 00:00 UTC.
+    constexpr std::int64_t kFrom1601To1970 = 116444736000000000LL;
+    const auto ticks = static_cast<std::uint64_t>(microsecondsUtc * 10 + kFrom1601To1970);
+    FILETIME instant{};
+    instant.dwLowDateTime = static_cast<DWORD>(ticks & 0xFFFFFFFFULL);
+    instant.dwHighDateTime = static_cast<DWORD>(ticks >> 32U);
+    SYSTEMTIME utc{};
+    SYSTEMTIME local{};
+    if (FileTimeToSystemTime(&instant, &utc) == 0 ||
+        SystemTimeToTzSpecificLocalTime(nullptr, &utc, &local) == 0) {
+        throw ClockNotSet("The system does not accept that time.");
+    }
+    if (SetLocalTime(&local) == 0) {
+        throw ClockNotSet(GetLastError() == ERROR_PRIVILEGE_NOT_HELD
+                              ? "You do not have the right to set the computer's clock."
+                              : "The system refused to set the clock.");
+    }
+}
+
 #endif
 
 void UnavailableClockSetter::setClock(std::int64_t /*microsecondsUtc*/) {
@@ -135,6 +159,8 @@ void UnavailableClockSetter::setClock(std::int64_t /*microsecondsUtc*/) {
 std::unique_ptr<ClockSetter> makeSystemClockSetter() {
 #if HOROLUX_LINUX_DESKTOP
     return std::make_unique<TimedatedClockSetter>(std::make_unique<DirectClockSetter>());
+#elif defined(_WIN32)
+    return std::make_unique<LocalTimeClockSetter>();
 #else
     return std::make_unique<UnavailableClockSetter>();
 #endif

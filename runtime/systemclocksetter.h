@@ -40,6 +40,15 @@ public:
     void setClock(std::int64_t microsecondsUtc) override;
 };
 
+#elif defined(_WIN32)
+
+// Sets the local time with SetLocalTime; Windows grants it to users with the
+// right to change the system time.
+class LocalTimeClockSetter final : public ClockSetter {
+public:
+    void setClock(std::int64_t microsecondsUtc) override;
+};
+
 #endif
 
 // Where the program cannot set the clock: every request is refused.
