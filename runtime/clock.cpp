@@ -6,6 +6,9 @@
 
 #if HOROLUX_LINUX_DESKTOP
 #include <ctime>
+#elif defined(_WIN32)
+#include <windows.h>
+#include <realtimeapiset.h>
 #endif
 
 namespace runtime {
@@ -20,6 +23,11 @@ double steadyNow() {
     if (clock_gettime(CLOCK_BOOTTIME, &ts) == 0) {
         return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) * 1e-9;
     }
+#elif defined(_WIN32)
+    // The interrupt time counts 100 ns units since boot, sleep included.
+    ULONGLONG interruptTime = 0;
+    QueryInterruptTimePrecise(&interruptTime);
+    return static_cast<double>(interruptTime) * 1e-7;
 #endif
     const auto since = std::chrono::steady_clock::now().time_since_epoch();
     return std::chrono::duration<double>(since).count();
