@@ -8,6 +8,7 @@
 #include <ctime>
 #elif defined(_WIN32)
 #include <windows.h>
+// after windows.h, which it needs
 #include <realtimeapiset.h>
 #endif
 
