@@ -25,4 +25,10 @@ struct TimerWindowState {
     Boolean blnCDReady = false; // no countdown running
     Single sngCDLeft = 0;       // time left at the last tick, in days
     Single sngCDSeconds = 0;    // the countdown length in seconds, as last entered
+
+    // Forgets the last conversion's hours, minutes and seconds.
+    void clearConvertedParts() {
+        intSWHours = intSWMinutes = intSWSeconds = 0;
+        intCapHours = intCapMinutes = intCapSeconds = 0;
+    }
 };

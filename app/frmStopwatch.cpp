@@ -258,12 +258,7 @@ void frmStopwatch::Form_Load() {
     txtSWTime->setText(QStringLiteral("0.00"));
     txtSWTime1->setText(QStringLiteral("0.00"));
     state_.blnCDReady = true;
-    state_.intSWHours = 0;
-    state_.intSWMinutes = 0;
-    state_.intSWSeconds = 0;
-    state_.intCapHours = 0;
-    state_.intCapMinutes = 0;
-    state_.intCapSeconds = 0;
+    state_.clearConvertedParts();
 }
 
 Single frmStopwatch::Top() const {

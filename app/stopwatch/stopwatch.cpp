@@ -142,12 +142,7 @@ void frmStopwatch::Reset() {
     if (state_.blnCDReady) {
         chkCDCheck->setEnabled(true);
     }
-    state_.intSWHours = 0;
-    state_.intSWMinutes = 0;
-    state_.intSWSeconds = 0;
-    state_.intCapHours = 0;
-    state_.intCapMinutes = 0;
-    state_.intCapSeconds = 0;
+    state_.clearConvertedParts();
 }
 
 void frmStopwatch::chkCDCheck_GotFocus() {
