@@ -32,10 +32,7 @@ const QString kNegative = QStringLiteral("A negative number?!");
 
 // A shown, active window whose clocks move only when told, with the
 // countdown's controls at hand.
-struct Countdown {
-    TestServices t;
-    std::unique_ptr<frmStopwatch> w = t.window();
-    frmStopwatchProbe p{*w};
+struct Countdown : ActiveWindow {
     QComboBox* minutes = p.control<QComboBox>("cmbMinutes");
     QPushButton* start = p.control<QPushButton>("cmdCountdown");
     QPushButton* stop = p.control<QPushButton>("cmdReset");
@@ -50,9 +47,6 @@ struct Countdown {
 
     Countdown() {
         t.clock.advanceSteady(1000); // a stopwatch reading with room below it
-        w->show();
-        w->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(w.get()));
     }
 
     TimerWindowState& st() { return p.state(); }

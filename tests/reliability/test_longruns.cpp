@@ -23,16 +23,12 @@ QString hms(long long seconds) {
         .arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }
 
-struct Window {
-    TestServices t;
-    std::unique_ptr<frmStopwatch> w = t.window();
-    frmStopwatchProbe p{*w};
+struct Window : ActiveWindow {
     QLineEdit* countdown = p.control<QLineEdit>("txtCountdown");
     QLineEdit* main = p.control<QLineEdit>("txtSWTime");
     QLineEdit* split = p.control<QLineEdit>("txtSWTime1");
     QPushButton* swButton = p.control<QPushButton>("cmdSWButton");
 
-    Window() { w->show(); }
     void countFrom(const QString& minutes) {
         p.control<QComboBox>("cmbMinutes")->setEditText(minutes);
         p.control<QPushButton>("cmdCountdown")->click();

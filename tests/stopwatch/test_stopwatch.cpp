@@ -14,10 +14,7 @@ QColor base(QWidget* w) {
 }
 
 // A shown, active window with its controls at hand.
-struct Stopwatch {
-    TestServices t;
-    std::unique_ptr<frmStopwatch> w = t.window();
-    frmStopwatchProbe p{*w};
+struct Stopwatch : ActiveWindow {
     QPushButton* button = p.control<QPushButton>("cmdSWButton");
     QPushButton* capture = p.control<QPushButton>("cmdSWPause");
     QLineEdit* main = p.control<QLineEdit>("txtSWTime");
@@ -25,11 +22,6 @@ struct Stopwatch {
     QLabel* unit = p.control<QLabel>("lblTimeType");
     QCheckBox* validate = p.control<QCheckBox>("chkCDCheck");
 
-    Stopwatch() {
-        w->show();
-        w->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(w.get()));
-    }
     void at(double reading) { t.clock.advanceToReading(reading); }
     bool tick() { return p.tick("tmrSWTimer"); }
     // Runs from `start` to `stop` (readings) and stops.

@@ -118,6 +118,20 @@ private:
     frmStopwatch& w_;
 };
 
+// A test window on the screen and active, so that it receives the focus, with
+// the services it runs on.
+struct ActiveWindow {
+    TestServices t;
+    std::unique_ptr<frmStopwatch> w = t.window();
+    frmStopwatchProbe p{*w};
+
+    ActiveWindow() {
+        w->show();
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    }
+};
+
 // Makes the application look as it does when the program runs.
 inline void configureTestApplication() {
     configureApplication();
