@@ -44,7 +44,7 @@ fuzz: deps
 		rm -rf $(BUILD)-fuzz/corpus-$$t && cp -r fuzz/corpus/$$t $(BUILD)-fuzz/corpus-$$t; \
 		echo "fuzz_$$t: $(FUZZ_SECONDS) s"; \
 		QT_QPA_PLATFORM=offscreen $(SANITIZE_ENV) $(BUILD)-fuzz/fuzz/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) \
-			-print_final_stats=1 $(BUILD)-fuzz/corpus-$$t 2>&1 | grep -E 'stat::number_of_executed_units|stat::average_exec_per_sec|ERROR|SUMMARY|Done' ; \
+			-print_final_stats=1 -artifact_prefix=$(BUILD)-fuzz/ $(BUILD)-fuzz/corpus-$$t 2>&1 | grep -E 'stat::number_of_executed_units|stat::average_exec_per_sec|ERROR|SUMMARY|Done' ; \
 		test $${PIPESTATUS[0]} -eq 0; \
 	done
 
