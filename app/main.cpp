@@ -32,6 +32,7 @@ public:
 
 int main(int argc, char* argv[]) {
     preferX11OnWayland();
+    configureDisplayConnection();
     QApplication app(argc, argv);
     configureApplication();
 
