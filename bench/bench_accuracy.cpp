@@ -19,6 +19,7 @@ void print(const char* key, double value) {
 } // namespace
 
 int main(int argc, char** argv) {
+    configureDisplayConnection(); // as the program does
     QApplication app(argc, argv);
     configureTestApplication();
     const double seconds = argc > 1 ? std::atof(argv[1]) : 30.0;

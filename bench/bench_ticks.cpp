@@ -48,6 +48,7 @@ void runFor(double s) {
 } // namespace
 
 int main(int argc, char** argv) {
+    configureDisplayConnection(); // as the program does
     QApplication app(argc, argv);
     configureTestApplication();
     const int count = argc > 1 ? std::atoi(argv[1]) : 20;

@@ -124,67 +124,104 @@ readonly ANOTHER_X=412 ANOTHER_Y=218 # cmdAnotherTimer
 median() { sort -g | awk '{ v[NR] = $1 } END { if (NR == 0) print "nan"; else if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 maximum() { sort -g | tail -n1; }
 
-# One program on the 1280x1024 server: start-up, memory, idle, running.
-measure_window() {
+# Starts one program, notes its start-up and, 2 s later, its memory; moves its
+# window to X, Y (the programs must not cover each other's displays).
+declare -A PID WIN LEFT TOP MENU WIDTH HEIGHT
+launch() {
     local name=$1 program=$2 out
     out=$("$xprobe" start "$work/$name.log" "$program") || { log "$name did not start"; return 1; }
     parse W "$out"
     programs+=("$W_pid")
-    local menu=$((W_h - CLIENT_HEIGHT)) # window coordinates of the client area's top
-    local top=$((W_y + menu))            # and root coordinates
     note "$name.startup_ms" "$W_ms"
+    "$xprobe" move "$W_window" "$3" "$4"
+    PID[$name]=$W_pid WIN[$name]=$W_window LEFT[$name]=$3 TOP[$name]=$4
+    MENU[$name]=$((W_h - CLIENT_HEIGHT)) WIDTH[$name]=$W_w HEIGHT[$name]=$W_h
     sleep 2
     note "$name.rss_mb" "$(calc "$(rss_kb "$W_pid") / 1024" 1)"
+}
 
-    local c0 w0 t0 c1 w1 t1
-    c0=$(cpu_ns "$W_pid") w0=$(wakeups "$W_pid") t0=$(now_s)
+# xprobe count arguments for a window's stopwatch display, then the four
+# rectangles around it that make up the rest of the window.
+display_and_rest() {
+    local name=$1 w=${WIN[$1]} m=${MENU[$1]}
+    echo "$w 15 $((m + 36)) 141 37" \
+        "$w 0 0 ${WIDTH[$name]} $((m + 36))" \
+        "$w 0 $((m + 73)) ${WIDTH[$name]} $((HEIGHT[$name] - m - 73))" \
+        "$w 0 $((m + 36)) 15 37" \
+        "$w 156 $((m + 36)) $((WIDTH[$name] - 156)) 37"
+}
+
+# Horolux and the bare window on the 1280x1024 server, both started (one
+# after the other), idle side by side for the same 10 s, then each running
+# for 10 s while the other is idle or gone: running side by side, the two
+# programs' timers would couple through the X server and the CPU caches
+# depending on their phase, and bias the comparison either way.
+measure_pair() {
+    local first=$1 second=$2 name out
+    declare -A program=([horolux]=$horolux [bare]=$bare)
+    declare -A place=([horolux]="380 0" [bare]="380 600")
+    for name in "$first" "$second"; do
+        # shellcheck disable=SC2086
+        launch "$name" "${program[$name]}" ${place[$name]} || return 1
+    done
+
+    declare -A c0 c1 w0 w1
+    local t0 t1 x0 x1
+    for name in horolux bare; do c0[$name]=$(cpu_ns "${PID[$name]}") w0[$name]=$(wakeups "${PID[$name]}"); done
+    t0=$(now_s)
     sleep 10
-    c1=$(cpu_ns "$W_pid") w1=$(wakeups "$W_pid") t1=$(now_s)
-    note "$name.idle_cpu_pct" "$(calc "($c1 - $c0) / 1e7 / ($t1 - $t0)" 3)"
-    note "$name.idle_wakeups" "$((w1 - w0))"
+    t1=$(now_s)
+    for name in horolux bare; do c1[$name]=$(cpu_ns "${PID[$name]}") w1[$name]=$(wakeups "${PID[$name]}"); done
+    for name in horolux bare; do
+        note "$name.idle_cpu_pct" "$(calc "(${c1[$name]} - ${c0[$name]}) / 1e7 / ($t1 - $t0)" 3)"
+        note "$name.idle_wakeups" "$((w1[$name] - w0[$name]))"
+    done
 
-    out=$("$xprobe" respond $((W_x + START_X)) $((top + START_Y)) "$W_window" \
-        15 $((menu + 36)) 141 37)
-    parse R "$out"
-    note "$name.start_click_ms" "$R_ms"
-    sleep 1
-
-    local x0 x1 updates
-    c0=$(cpu_ns "$W_pid") x0=$(cpu_ns "$XVFB") t0=$(now_s)
-    # The display, and the four rectangles around it that make up the rest
-    # of the window: nothing else may be drawn while the stopwatch runs.
-    "$xprobe" count 10 "$W_window" 15 $((menu + 36)) 141 37 \
-        "$W_window" 0 0 "$W_w" $((menu + 36)) \
-        "$W_window" 0 $((menu + 73)) "$W_w" $((W_h - menu - 73)) \
-        "$W_window" 0 $((menu + 36)) 15 37 \
-        "$W_window" 156 $((menu + 36)) $((W_w - 156)) 37 >"$work/updates"
-    updates=$(head -n1 "$work/updates")
-    c1=$(cpu_ns "$W_pid") x1=$(cpu_ns "$XVFB") t1=$(now_s)
-    note "$name.run_cpu_pct" "$(calc "($c1 - $c0) / 1e7 / ($t1 - $t0)" 2)"
-    note "$name.xvfb_cpu_pct" "$(calc "($x1 - $x0) / 1e7 / ($t1 - $t0)" 2)"
-    note "$name.updates_per_s" "$updates"
-    note "$name.elsewhere_per_s" "$(tail -n4 "$work/updates" | awk '{ s += $1 } END { print s }')"
-    note "$name.ms_per_update" "$(calc "($c1 - $c0) / 1e6 / ($t1 - $t0) / $updates" 3)"
-
-    if [ "$name" = horolux ]; then
+    local pid left top updates
+    for name in "$first" "$second"; do
+        pid=${PID[$name]} left=${LEFT[$name]} top=$((TOP[$name] + MENU[$name]))
+        out=$("$xprobe" respond $((left + START_X)) $((top + START_Y)) "${WIN[$name]}" \
+            15 $((MENU[$name] + 36)) 141 37)
+        parse R "$out"
+        note "$name.start_click_ms" "$R_ms"
+        sleep 1
+        c0[$name]=$(cpu_ns "$pid") w0[$name]=$(wakeups "$pid") x0=$(cpu_ns "$XVFB") t0=$(now_s)
+        # shellcheck disable=SC2046
+        "$xprobe" count 10 $(display_and_rest "$name") >"$work/updates"
+        c1[$name]=$(cpu_ns "$pid") w1[$name]=$(wakeups "$pid") x1=$(cpu_ns "$XVFB") t1=$(now_s)
+        updates=$(head -n1 "$work/updates")
+        note "$name.run_cpu_pct" "$(calc "(${c1[$name]} - ${c0[$name]}) / 1e7 / ($t1 - $t0)" 2)"
+        note "$name.xvfb_cpu_pct" "$(calc "($x1 - $x0) / 1e7 / ($t1 - $t0)" 2)"
+        note "$name.run_wakeups_per_s" "$(calc "(${w1[$name]} - ${w0[$name]}) / ($t1 - $t0)" 0)"
+        note "$name.updates_per_s" "$updates"
+        note "$name.elsewhere_per_s" "$(tail -n4 "$work/updates" | awk '{ s += $1 } END { print s }')"
+        note "$name.ms_per_update" "$(calc "(${c1[$name]} - ${c0[$name]}) / 1e6 / ($t1 - $t0) / $updates" 3)"
+        if [ "$name" = bare ]; then
+            stop_program "$pid" # it cannot be stopped
+            continue
+        fi
         for _ in 1 2 3; do
-            out=$("$xprobe" respond $((W_x + CAPTURE_X)) $((top + CAPTURE_Y)) "$W_window" \
-                15 $((menu + 84)) 141 37)
+            out=$("$xprobe" respond $((left + CAPTURE_X)) $((top + CAPTURE_Y)) "${WIN[$name]}" \
+                15 $((MENU[$name] + 84)) 141 37)
             parse R "$out"
             note horolux.capture_click_ms "$R_ms"
             sleep 0.3
         done
-        local before
-        before=$(rss_kb "$W_pid")
-        for _ in 1 2 3 4; do
-            out=$("$xprobe" click-map $((W_x + ANOTHER_X)) $((top + ANOTHER_Y)))
-            parse M "$out"
-            note horolux.another_map_ms "$M_ms"
-        done
-        sleep 2
-        note horolux.window_mb "$(calc "($(rss_kb "$W_pid") - $before) / 4 / 1024" 2)"
-    fi
-    stop_program "$W_pid"
+        "$xprobe" click $((left + START_X)) $((top + START_Y)) # Stop
+    done
+
+    # Further timer windows: what each adds to the memory.
+    local before
+    pid=${PID[horolux]} left=${LEFT[horolux]} top=$((TOP[horolux] + MENU[horolux]))
+    before=$(rss_kb "$pid")
+    for _ in 1 2 3 4; do
+        out=$("$xprobe" click-map $((left + ANOTHER_X)) $((top + ANOTHER_Y)))
+        parse M "$out"
+        note horolux.another_map_ms "$M_ms"
+    done
+    sleep 2
+    note horolux.window_mb "$(calc "($(rss_kb "$pid") - $before) / 4 / 1024" 2)"
+    stop_program "$pid"
 }
 
 # Twenty timer windows of one program on a larger server, all running.
@@ -246,14 +283,12 @@ for program in "$horolux" "$bare"; do
     out=$("$xprobe" start "$work/warm-up.log" "$program") && parse W "$out" && stop_program "$W_pid"
 done
 for run in $(seq "$runs"); do
-    log "run $run of $runs: one window (load $(load))"
-    # Alternate the order, so that neither program always follows the other.
+    log "run $run of $runs: one window each (load $(load))"
+    # Alternate the order of the starts, so that neither always comes first.
     if [ $((run % 2)) = 1 ]; then
-        measure_window horolux "$horolux"
-        measure_window bare "$bare"
+        measure_pair horolux bare
     else
-        measure_window bare "$bare"
-        measure_window horolux "$horolux"
+        measure_pair bare horolux
     fi
 done
 log "accuracy: a 30 s stopwatch run and a validated 0.5-minute countdown (load $(load))"
@@ -330,7 +365,10 @@ row "Stopwatch running: CPU per update (ms)" "$H_upd" "$B_upd" "$(ratio "$H_upd"
 row "Stopwatch running: display updates per s" "$H_ups" "$B_ups" "" "(about 100)" ""
 row "Stopwatch running: updates elsewhere per s" "$(value horolux.elsewhere_per_s)" \
     "$(value bare.elsewhere_per_s)" "" "0 (only the display)" "h == 0"
-row "Stopwatch running: Xvfb CPU (% of a core)" "$H_x" "$B_x" "$(ratio "$H_x" "$B_x")" "(for information)" ""
+row "Stopwatch running: wake-ups per s" "$(value horolux.run_wakeups_per_s)" \
+    "$(value bare.run_wakeups_per_s)" "" "(for information)" ""
+row "Stopwatch running: Xvfb CPU (% of a core)" "$H_x" "$B_x" "$(ratio "$H_x" "$B_x")" \
+    "(for information)" ""
 row "Stopwatch running: program + Xvfb (%)" "$(calc "$H_run + $H_x" 2)" "$(calc "$B_run + $B_x" 2)" \
     "" "<= 8 (painting included)" "h <= 8"
 row "Click to display answered: Start (ms)" "$(value horolux.start_click_ms)" \

@@ -17,7 +17,8 @@
 //   xprobe respond X Y WINDOW RX RY RW RH
 //       Clicks and prints "ms=T": the time from the button release until the
 //       pixels of the rectangle (window coordinates) have changed on the
-//       server, seen through the DAMAGE extension and read back.
+//       server, seen through the DAMAGE extension and read back. Gives up
+//       after 2 s and prints that time, with "timeout=1".
 //   xprobe count SECONDS WINDOW RX RY RW RH [WINDOW RX RY RW RH ...]
 //       Counts, for SECONDS, the updates drawn into each rectangle: one for
 //       every drawing request that touches it. Prints one rate per rectangle,
@@ -322,7 +323,7 @@ int respond(int argc, char** argv) {
             return 0;
         }
     }
-    std::printf("ms=timeout\n");
+    std::printf("ms=%.2f timeout=1\n", deadline - t0); // counted as the whole wait
     return 2;
 }
 
