@@ -316,6 +316,9 @@ for b in json.load(open(sys.argv[1]))["benchmarks"]:
 EOF
 fi
 
+# Every run's figures stay behind for a closer look.
+cp "$results" "$build/bench/measure-results.txt"
+
 # The table.
 value() { awk -v m="$1" '$1 == m { print $2 }' "$results" | median; }
 met=0 missed=0
@@ -394,4 +397,5 @@ row "Accuracy: longest between stopwatch writes (ms)" "$(value accuracy.sw_longe
     "(for information)" ""
 row "Accuracy: DONE after the end instant (s)" "$(value accuracy.cd_done_late_s)" "" "" "<= 1.02" "h <= 1.02"
 echo
+echo "Every run's figures: $build/bench/measure-results.txt"
 echo "$met targets met, $missed missed. Machine: $(nproc) cores, $(awk -F': ' '/model name/ {print $2; exit}' /proc/cpuinfo), $(. /etc/os-release && echo "$PRETTY_NAME"), Qt $(qtpaths6 --qt-version 2>/dev/null || echo 6)."
