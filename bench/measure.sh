@@ -37,9 +37,15 @@ done
 work=$(mktemp -d)
 servers=()
 programs=()
+# Ends what this script started and is still running: a process id that has
+# been given to another program since is left alone.
 cleanup() {
+    local pid exe
     for pid in "${programs[@]}" "${servers[@]}"; do
-        kill "$pid" 2>/dev/null
+        exe=$(readlink -f "/proc/$pid/exe" 2>/dev/null) || continue
+        case "$exe" in
+        "$(readlink -f "$horolux")" | "$(readlink -f "$bare")" | */Xvfb | */dbus-daemon) kill "$pid" ;;
+        esac
     done
     rm -rf "$work"
 }
