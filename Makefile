@@ -48,8 +48,13 @@ fuzz: deps
 		test $${PIPESTATUS[0]} -eq 0; \
 	done
 
+# The micro-benchmarks, then the desktop measurements and the accuracy run on
+# private Xvfb servers, printed as one table against the targets (about ten
+# minutes; RUNS=5 by default).
 bench: build
-	$(BUILD)/bench/bench_handlers --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+	$(BUILD)/bench/bench_handlers --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
+		--benchmark_out=$(BUILD)/bench/handlers.json --benchmark_out_format=json
+	bash bench/measure.sh $(BUILD)
 
 lint: configure
 	bash scripts/lint.sh $(BUILD)

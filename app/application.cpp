@@ -6,6 +6,11 @@
 #include <QStyle>
 #include <QStyleFactory>
 
+void configureDisplayConnection() {
+    // Read by Qt's X11 platform when it connects to the display.
+    qputenv("QT_XCB_NO_MITSHM", "1");
+}
+
 void configureApplication() {
     QApplication::setApplicationName(QStringLiteral("Horolux"));
     // The application id: names the desktop entry, the icon and the metainfo

@@ -24,6 +24,7 @@ void preferX11OnWayland() {
 
 int main(int argc, char* argv[]) {
     preferX11OnWayland();
+    configureDisplayConnection();
     QApplication app(argc, argv);
     configureApplication();
 

@@ -14,8 +14,8 @@ packages=(
   # test: headless X server, private D-Bus with a mock timedated
   xvfb xauth dbus-daemon python3-dbusmock
   locales
-  # benchmarks
-  libbenchmark-dev
+  # benchmarks: the micro-benchmarks, and the X client of bench/measure.sh
+  libbenchmark-dev libxcb1-dev libxcb-damage0-dev libxcb-xtest0-dev python3
   # install and package: the desktop's validators, CPack's dpkg-shlibdeps
   desktop-file-utils appstream dpkg-dev
   # fuzzing: libFuzzer comes with clang's runtime

@@ -1,0 +1,402 @@
+// xprobe: the small X client that bench/measure.sh times the desktop with.
+// It talks to the X server in $DISPLAY (a private Xvfb without a window
+// manager) and measures from outside the program under test:
+//
+//   xprobe start LOG PROGRAM [ARGS...]
+//       Runs PROGRAM with its output in LOG and waits for its first top-level
+//       window to be mapped (MapNotify on the root window). Prints
+//       "pid=P ms=T window=W x=X y=Y w=W h=H", T from just before the fork.
+//       PROGRAM keeps running after xprobe has ended.
+//   xprobe click X Y
+//       A synthetic left click (XTest) at root coordinates X, Y.
+//   xprobe click-map X Y
+//       Clicks and waits for a new top-level window to be mapped. Prints
+//       "ms=T window=W x=X y=Y w=W h=H", T from the button release.
+//   xprobe move WINDOW X Y
+//       Moves a top-level window; without a window manager it moves at once.
+//   xprobe respond X Y WINDOW RX RY RW RH
+//       Clicks and prints "ms=T": the time from the button release until the
+//       pixels of the rectangle (window coordinates) have changed on the
+//       server, seen through the DAMAGE extension and read back. Gives up
+//       after 2 s and prints that time, with "timeout=1".
+//   xprobe count SECONDS WINDOW RX RY RW RH [WINDOW RX RY RW RH ...]
+//       Counts, for SECONDS, the updates drawn into each rectangle: one for
+//       every drawing request that touches it. Prints one rate per rectangle,
+//       in updates per second.
+#include <xcb/damage.h>
+#include <xcb/xcb.h>
+#include <xcb/xtest.h>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+double nowMs() {
+    timespec ts{};
+    clock_gettime(CLOCK_MONOTONIC, &ts);
+    return static_cast<double>(ts.tv_sec) * 1e3 + static_cast<double>(ts.tv_nsec) * 1e-6;
+}
+
+[[noreturn]] void fail(const std::string& what) {
+    std::fprintf(stderr, "xprobe: %s\n", what.c_str());
+    std::exit(1);
+}
+
+struct FreeDeleter {
+    void operator()(void* p) const noexcept { std::free(p); }
+};
+template <typename T> using Reply = std::unique_ptr<T, FreeDeleter>;
+
+struct Rect {
+    int x = 0, y = 0, w = 0, h = 0;
+    [[nodiscard]] bool intersects(const xcb_rectangle_t& r) const {
+        return r.x < x + w && x < r.x + r.width && r.y < y + h && y < r.y + r.height;
+    }
+};
+
+class Display {
+public:
+    Display() {
+        int screenNumber = 0;
+        c_ = xcb_connect(nullptr, &screenNumber);
+        if (xcb_connection_has_error(c_) != 0) {
+            fail("cannot open the display");
+        }
+        xcb_screen_iterator_t it = xcb_setup_roots_iterator(xcb_get_setup(c_));
+        for (int i = 0; i < screenNumber; ++i) {
+            xcb_screen_next(&it);
+        }
+        root_ = it.data->root;
+    }
+    Display(const Display&) = delete;
+    Display& operator=(const Display&) = delete;
+    ~Display() { xcb_disconnect(c_); }
+
+    [[nodiscard]] xcb_connection_t* c() const { return c_; }
+    [[nodiscard]] xcb_window_t root() const { return root_; }
+
+    // A round trip: every request sent before has been carried out.
+    void sync() const {
+        Reply<xcb_get_input_focus_reply_t> r(
+            xcb_get_input_focus_reply(c_, xcb_get_input_focus(c_), nullptr));
+    }
+
+    void watchRoot() const {
+        const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+        xcb_change_window_attributes(c_, root_, XCB_CW_EVENT_MASK, &mask);
+        sync();
+    }
+
+    void initDamage() {
+        const xcb_query_extension_reply_t* ext = xcb_get_extension_data(c_, &xcb_damage_id);
+        if (ext == nullptr || ext->present == 0) {
+            fail("the X server has no DAMAGE extension");
+        }
+        damageEvent_ = ext->first_event + XCB_DAMAGE_NOTIFY;
+        Reply<xcb_damage_query_version_reply_t> v(xcb_damage_query_version_reply(
+            c_, xcb_damage_query_version(c_, XCB_DAMAGE_MAJOR_VERSION, XCB_DAMAGE_MINOR_VERSION),
+            nullptr));
+        if (!v) {
+            fail("DAMAGE version query failed");
+        }
+    }
+    [[nodiscard]] int damageEvent() const { return damageEvent_; }
+
+    xcb_damage_damage_t damage(xcb_window_t window) const {
+        const xcb_damage_damage_t id = xcb_generate_id(c_);
+        xcb_damage_create(c_, id, window, XCB_DAMAGE_REPORT_LEVEL_RAW_RECTANGLES);
+        return id;
+    }
+
+    // The server reports a window's whole area once when a damage object is
+    // made for it; those reports, and anything else queued, are dropped.
+    void syncAndDrop() const {
+        sync();
+        while (xcb_generic_event_t* e = xcb_poll_for_queued_event(c_)) {
+            std::free(e);
+        }
+    }
+
+    void pointerTo(int x, int y) const {
+        xcb_test_fake_input(c_, XCB_MOTION_NOTIFY, 0, XCB_CURRENT_TIME, root_,
+                            static_cast<int16_t>(x), static_cast<int16_t>(y), 0);
+    }
+    void button(bool press) const {
+        xcb_test_fake_input(c_, press ? XCB_BUTTON_PRESS : XCB_BUTTON_RELEASE, 1, XCB_CURRENT_TIME,
+                            XCB_NONE, 0, 0, 0);
+    }
+
+    // Presses at (x, y), lets the press be handled, and releases. Returns the
+    // time the release was sent.
+    double click(int x, int y) const {
+        pointerTo(x, y);
+        button(true);
+        sync();
+        usleep(30000);
+        const double released = nowMs();
+        button(false);
+        xcb_flush(c_);
+        return released;
+    }
+
+    // The next event, or null after `timeoutMs`.
+    [[nodiscard]] Reply<xcb_generic_event_t> next(double timeoutMs) const {
+        const double deadline = nowMs() + timeoutMs;
+        for (;;) {
+            if (xcb_generic_event_t* e = xcb_poll_for_event(c_)) {
+                return Reply<xcb_generic_event_t>(e);
+            }
+            if (xcb_connection_has_error(c_) != 0) {
+                fail("lost the display");
+            }
+            const double left = deadline - nowMs();
+            if (left <= 0) {
+                return nullptr;
+            }
+            pollfd p{xcb_get_file_descriptor(c_), POLLIN, 0};
+            poll(&p, 1, static_cast<int>(left) + 1);
+        }
+    }
+
+    [[nodiscard]] std::vector<uint8_t> pixels(xcb_window_t window, const Rect& r) const {
+        Reply<xcb_get_image_reply_t> img(xcb_get_image_reply(
+            c_,
+            xcb_get_image(c_, XCB_IMAGE_FORMAT_Z_PIXMAP, window, static_cast<int16_t>(r.x),
+                          static_cast<int16_t>(r.y), static_cast<uint16_t>(r.w),
+                          static_cast<uint16_t>(r.h), ~0U),
+            nullptr));
+        if (!img) {
+            fail("cannot read the window's pixels");
+        }
+        const uint8_t* data = xcb_get_image_data(img.get());
+        return {data, data + xcb_get_image_data_length(img.get())};
+    }
+
+    void printGeometry(xcb_window_t window) const {
+        Reply<xcb_get_geometry_reply_t> g(
+            xcb_get_geometry_reply(c_, xcb_get_geometry(c_, window), nullptr));
+        if (!g) {
+            fail("cannot read the window's geometry");
+        }
+        std::printf(" window=%u x=%d y=%d w=%d h=%d\n", window, g->x, g->y, g->width, g->height);
+    }
+
+private:
+    xcb_connection_t* c_ = nullptr;
+    xcb_window_t root_ = 0;
+    int damageEvent_ = -1;
+};
+
+int eventType(const xcb_generic_event_t* e) {
+    return e->response_type & 0x7F;
+}
+
+// Waits for a top-level window (not a popup) to be mapped.
+xcb_window_t waitForMap(const Display& d, double timeoutMs, pid_t child) {
+    const double deadline = nowMs() + timeoutMs;
+    for (;;) {
+        const double left = deadline - nowMs();
+        if (left <= 0) {
+            fail("no window was mapped");
+        }
+        auto e = d.next(left < 50 ? left : 50);
+        if (child > 0) {
+            int status = 0;
+            if (waitpid(child, &status, WNOHANG) == child) {
+                fail("the program ended before it mapped a window");
+            }
+        }
+        if (e && eventType(e.get()) == XCB_MAP_NOTIFY) {
+            const auto* map = reinterpret_cast<const xcb_map_notify_event_t*>(e.get());
+            if (map->event == d.root() && map->override_redirect == 0) {
+                return map->window;
+            }
+        }
+    }
+}
+
+int toInt(const char* text) {
+    char* end = nullptr;
+    const long value = std::strtol(text, &end, 0);
+    if (end == text || *end != '\0') {
+        fail(std::string("not a number: ") + text);
+    }
+    return static_cast<int>(value);
+}
+
+int start(int argc, char** argv) {
+    if (argc < 4) {
+        fail("usage: xprobe start LOG PROGRAM [ARGS...]");
+    }
+    Display d;
+    d.watchRoot();
+    const double t0 = nowMs();
+    const pid_t pid = fork();
+    if (pid < 0) {
+        fail("fork failed");
+    }
+    if (pid == 0) {
+        const int log = open(argv[2], O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+        if (log >= 0) {
+            dup2(log, STDOUT_FILENO);
+            dup2(log, STDERR_FILENO);
+        }
+        close(xcb_get_file_descriptor(d.c()));
+        execvp(argv[3], argv + 3);
+        _exit(127);
+    }
+    const xcb_window_t window = waitForMap(d, 20000, pid);
+    const double t1 = nowMs();
+    std::printf("pid=%d ms=%.2f", static_cast<int>(pid), t1 - t0);
+    d.printGeometry(window);
+    return 0;
+}
+
+int click(int argc, char** argv) {
+    if (argc != 4) {
+        fail("usage: xprobe click X Y");
+    }
+    Display d;
+    d.click(toInt(argv[2]), toInt(argv[3]));
+    d.sync();
+    return 0;
+}
+
+int clickMap(int argc, char** argv) {
+    if (argc != 4) {
+        fail("usage: xprobe click-map X Y");
+    }
+    Display d;
+    d.watchRoot();
+    const double t0 = d.click(toInt(argv[2]), toInt(argv[3]));
+    const xcb_window_t window = waitForMap(d, 10000, 0);
+    std::printf("ms=%.2f", nowMs() - t0);
+    d.printGeometry(window);
+    return 0;
+}
+
+int move(int argc, char** argv) {
+    if (argc != 5) {
+        fail("usage: xprobe move WINDOW X Y");
+    }
+    Display d;
+    const uint32_t where[2] = {static_cast<uint32_t>(toInt(argv[3])),
+                               static_cast<uint32_t>(toInt(argv[4]))};
+    xcb_configure_window(d.c(), static_cast<xcb_window_t>(toInt(argv[2])),
+                         XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y, where);
+    d.sync();
+    return 0;
+}
+
+int respond(int argc, char** argv) {
+    if (argc != 9) {
+        fail("usage: xprobe respond X Y WINDOW RX RY RW RH");
+    }
+    Display d;
+    d.initDamage();
+    const auto window = static_cast<xcb_window_t>(toInt(argv[4]));
+    const Rect rect{toInt(argv[5]), toInt(argv[6]), toInt(argv[7]), toInt(argv[8])};
+    const xcb_damage_damage_t damage = d.damage(window);
+    d.syncAndDrop();
+    const std::vector<uint8_t> before = d.pixels(window, rect);
+    const double t0 = d.click(toInt(argv[2]), toInt(argv[3]));
+    const double deadline = t0 + 2000;
+    while (nowMs() < deadline) {
+        auto e = d.next(deadline - nowMs());
+        if (!e || eventType(e.get()) != d.damageEvent()) {
+            continue;
+        }
+        const auto* n = reinterpret_cast<const xcb_damage_notify_event_t*>(e.get());
+        if (n->damage == damage && rect.intersects(n->area) && d.pixels(window, rect) != before) {
+            std::printf("ms=%.2f\n", nowMs() - t0);
+            return 0;
+        }
+    }
+    std::printf("ms=%.2f timeout=1\n", deadline - t0); // counted as the whole wait
+    return 2;
+}
+
+int count(int argc, char** argv) {
+    if (argc < 8 || (argc - 3) % 5 != 0) {
+        fail("usage: xprobe count SECONDS WINDOW RX RY RW RH [WINDOW RX RY RW RH ...]");
+    }
+    struct Target {
+        xcb_damage_damage_t damage;
+        Rect rect;
+        long updates = 0;
+        bool inGroup = false; // the rectangles of one request come with "more" set
+    };
+    Display d;
+    d.initDamage();
+    std::vector<Target> targets;
+    for (int i = 3; i < argc; i += 5) {
+        const auto window = static_cast<xcb_window_t>(toInt(argv[i]));
+        targets.push_back(
+            {d.damage(window),
+             {toInt(argv[i + 1]), toInt(argv[i + 2]), toInt(argv[i + 3]), toInt(argv[i + 4])}});
+    }
+    d.syncAndDrop();
+    const double seconds = std::strtod(argv[2], nullptr);
+    const double t0 = nowMs();
+    const double deadline = t0 + seconds * 1000;
+    while (nowMs() < deadline) {
+        auto e = d.next(deadline - nowMs());
+        if (!e || eventType(e.get()) != d.damageEvent()) {
+            continue;
+        }
+        const auto* n = reinterpret_cast<const xcb_damage_notify_event_t*>(e.get());
+        for (Target& t : targets) {
+            if (t.damage != n->damage) {
+                continue;
+            }
+            if (t.rect.intersects(n->area) && !t.inGroup) {
+                ++t.updates;
+                t.inGroup = true;
+            }
+            if ((n->level & 0x80) == 0) {
+                t.inGroup = false;
+            }
+        }
+    }
+    const double elapsed = (nowMs() - t0) / 1000;
+    for (const Target& t : targets) {
+        std::printf("%.1f\n", static_cast<double>(t.updates) / elapsed);
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const std::string command = argc > 1 ? argv[1] : "";
+    if (command == "start") {
+        return start(argc, argv);
+    }
+    if (command == "click") {
+        return click(argc, argv);
+    }
+    if (command == "click-map") {
+        return clickMap(argc, argv);
+    }
+    if (command == "move") {
+        return move(argc, argv);
+    }
+    if (command == "respond") {
+        return respond(argc, argv);
+    }
+    if (command == "count") {
+        return count(argc, argv);
+    }
+    fail("usage: xprobe start|click|click-map|move|respond|count ...");
+}
