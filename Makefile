@@ -8,8 +8,16 @@ CMAKEFLAGS ?=
 
 all: build
 
+# The Debian packages each target needs (scripts/install-deps.sh).
+DEPS ?= run
+test test-sanitize: DEPS = test
+fuzz: DEPS = test fuzz
+bench: DEPS = bench
+lint: DEPS = lint
+package: DEPS = package
+
 deps:
-	@bash scripts/install-deps.sh
+	@bash scripts/install-deps.sh $(DEPS)
 
 configure: deps
 	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILDTYPE) $(CMAKEFLAGS) >/dev/null

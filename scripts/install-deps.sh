@@ -1,29 +1,31 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing Horolux need.
+# Installs the Debian packages that Horolux needs for a use: run (the default),
+# test, bench, fuzz, lint, package. Usage: scripts/install-deps.sh [use...]
 # Asks dpkg first; only when something is missing does it refresh the package
 # lists (once) and install exactly what is missing.
 set -euo pipefail
 
-packages=(
-  # build
-  cmake ninja-build g++ pkg-config
-  qt6-base-dev libgl-dev
-  libcanberra-dev
-  # run: fonts that fit the layout, the sound theme for the bell
-  fonts-liberation2 sound-theme-freedesktop
-  # test: headless X server, private D-Bus with a mock timedated
-  xvfb xauth dbus-daemon python3-dbusmock
-  locales
-  # benchmarks: the micro-benchmarks, and the X client of bench/measure.sh
-  libbenchmark-dev libxcb1-dev libxcb-damage0-dev libxcb-xtest0-dev python3
-  # install and package: the desktop's validators, CPack's dpkg-shlibdeps
-  desktop-file-utils appstream dpkg-dev
-  # fuzzing: libFuzzer comes with clang's runtime
-  clang libclang-rt-14-dev
-  # lint
-  clang-format clang-tidy
+# What each use needs; "run" (building and running) always comes along.
+declare -A profiles=(
+  [run]="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libcanberra-dev
+         fonts-liberation2 sound-theme-freedesktop"
+  # the suite: a headless X server, a private D-Bus with a mock timedated, a
+  # German locale, the desktop's validators, CPack's dpkg-shlibdeps
+  [test]="xvfb xauth dbus-daemon python3-dbusmock locales desktop-file-utils appstream dpkg-dev"
+  # the micro-benchmarks, and the X client of bench/measure.sh
+  [bench]="libbenchmark-dev libxcb1-dev libxcb-damage0-dev libxcb-xtest0-dev python3 xvfb xauth"
+  # libFuzzer comes with clang's runtime
+  [fuzz]="clang libclang-rt-14-dev"
+  [lint]="clang-format clang-tidy"
+  [package]="dpkg-dev"
 )
-packages+=("$@")
+
+packages=()
+for profile in run "$@"; do
+  [ -n "${profiles[$profile]+set}" ] || { echo "install-deps: unknown use '$profile'" >&2; exit 2; }
+  read -r -a more <<<"$(echo ${profiles[$profile]})"
+  packages+=("${more[@]}")
+done
 
 missing=()
 for p in "${packages[@]}"; do
