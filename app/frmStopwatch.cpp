@@ -48,9 +48,9 @@ QFont windowFont() {
     return font;
 }
 
-QWidget* createWidget(const layout::Control& spec, QWidget* parent) {
+QWidget* createWidget(const layout::Control& entry, QWidget* parent) {
     using layout::Kind;
-    switch (spec.kind) {
+    switch (entry.kind) {
     case Kind::TextBox:
         return new QLineEdit(parent);
     case Kind::DisplayBox: {
@@ -139,39 +139,39 @@ void frmStopwatch::createControls() {
     setCentralWidget(client);
 
     std::vector<std::pair<int, QWidget*>> tabOrder;
-    for (const layout::Control& spec : layout::kControls) {
-        if (spec.kind == layout::Kind::Timer) {
+    for (const layout::Control& entry : layout::kControls) {
+        if (entry.kind == layout::Kind::Timer) {
             auto* timer = new runtime::Timer(this);
-            timer->setObjectName(qs(spec.name));
-            timer->setInterval(spec.interval);
+            timer->setObjectName(qs(entry.name));
+            timer->setInterval(entry.interval);
             continue;
         }
-        QWidget* widget = createWidget(spec, client);
-        widget->setObjectName(qs(spec.name));
-        if (spec.kind == layout::Kind::Line) {
+        QWidget* widget = createWidget(entry, client);
+        widget->setObjectName(qs(entry.name));
+        if (entry.kind == layout::Kind::Line) {
             const int width = layout::kLineWidthPixels;
-            widget->setGeometry(pixels(spec.left) - width / 2, pixels(spec.top), width,
-                                pixels(spec.height - spec.top));
+            widget->setGeometry(pixels(entry.left) - width / 2, pixels(entry.top), width,
+                                pixels(entry.height - entry.top));
             continue;
         }
-        widget->setGeometry(pixels(spec.left), pixels(spec.top), pixels(spec.width),
-                            pixels(spec.height));
-        if (spec.fontPoints > 0) {
+        widget->setGeometry(pixels(entry.left), pixels(entry.top), pixels(entry.width),
+                            pixels(entry.height));
+        if (entry.fontPoints > 0) {
             QFont font = this->font();
-            font.setPointSizeF(spec.fontPoints);
-            font.setWeight(spec.bold ? QFont::Bold : QFont::Normal);
+            font.setPointSizeF(entry.fontPoints);
+            font.setWeight(entry.bold ? QFont::Bold : QFont::Normal);
             widget->setFont(font);
         }
-        applyCaption(widget, qs(spec.caption));
-        if (!spec.tooltip.empty()) {
-            widget->setToolTip(qs(spec.tooltip));
+        applyCaption(widget, qs(entry.caption));
+        if (!entry.tooltip.empty()) {
+            widget->setToolTip(qs(entry.tooltip));
         }
-        if (!spec.accessibleName.empty()) {
-            widget->setAccessibleName(qs(spec.accessibleName));
+        if (!entry.accessibleName.empty()) {
+            widget->setAccessibleName(qs(entry.accessibleName));
         }
-        widget->setVisible(spec.visible);
-        if (spec.tabIndex >= 0) {
-            tabOrder.emplace_back(spec.tabIndex, widget);
+        widget->setVisible(entry.visible);
+        if (entry.tabIndex >= 0) {
+            tabOrder.emplace_back(entry.tabIndex, widget);
         }
     }
     std::sort(tabOrder.begin(), tabOrder.end(),

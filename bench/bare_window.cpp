@@ -61,29 +61,29 @@ int main(int argc, char* argv[]) {
 
     QLineEdit* display = nullptr;
     QPushButton* start = nullptr;
-    for (const layout::Control& spec : layout::kControls) {
-        QWidget* widget = plainWidget(spec.kind, client);
+    for (const layout::Control& entry : layout::kControls) {
+        QWidget* widget = plainWidget(entry.kind, client);
         if (widget == nullptr) {
             continue;
         }
-        if (spec.kind == layout::Kind::Line) {
-            widget->setGeometry(spec.left / kTwipsPerPixel, spec.top / kTwipsPerPixel, 3,
-                                (spec.height - spec.top) / kTwipsPerPixel);
+        if (entry.kind == layout::Kind::Line) {
+            widget->setGeometry(entry.left / kTwipsPerPixel, entry.top / kTwipsPerPixel, 3,
+                                (entry.height - entry.top) / kTwipsPerPixel);
             continue;
         }
-        widget->setGeometry(spec.left / kTwipsPerPixel, spec.top / kTwipsPerPixel,
-                            spec.width / kTwipsPerPixel, spec.height / kTwipsPerPixel);
-        if (spec.fontPoints > 0) {
+        widget->setGeometry(entry.left / kTwipsPerPixel, entry.top / kTwipsPerPixel,
+                            entry.width / kTwipsPerPixel, entry.height / kTwipsPerPixel);
+        if (entry.fontPoints > 0) {
             QFont own = font;
-            own.setPointSizeF(spec.fontPoints);
-            own.setBold(spec.bold);
+            own.setPointSizeF(entry.fontPoints);
+            own.setBold(entry.bold);
             widget->setFont(own);
         }
-        if (spec.name == "txtSWTime") {
+        if (entry.name == "txtSWTime") {
             display = static_cast<QLineEdit*>(widget);
             display->setReadOnly(true);
             display->setText(QStringLiteral("0.00"));
-        } else if (spec.name == "cmdSWButton") {
+        } else if (entry.name == "cmdSWButton") {
             start = static_cast<QPushButton*>(widget);
             start->setText(QStringLiteral("Start"));
         }
