@@ -2,14 +2,15 @@
 
 #include "controls.h"
 #include "layout.h"
-#include "runtime/dispatch.h"
-#include "runtime/timer.h"
+#include "core/dispatch.h"
+#include "platform/timer.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -17,21 +18,27 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <variant>
 #include <vector>
 
-using runtime::Single;
+using core::Single;
 
 namespace {
+
+// Visits a variant with one lambda per alternative.
+template <typename... Visitors> struct Overloaded : Visitors... {
+    using Visitors::operator()...;
+};
 
 QString qs(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 int pixels(int twips) {
-    return twips / runtime::kTwipsPerPixel;
+    return twips / core::kTwipsPerPixel;
 }
 
-QColor toQColor(runtime::Color color) {
+QColor toQColor(core::Color color) {
     return {static_cast<int>(color & 0xFFU), static_cast<int>((color >> 8U) & 0xFFU),
             static_cast<int>((color >> 16U) & 0xFFU)};
 }
@@ -89,15 +96,6 @@ QWidget* createWidget(const layout::Control& entry, QWidget* parent) {
         label->setAttribute(Qt::WA_NoMousePropagation); // a click on a label is the label's
         return label;
     }
-    case Kind::Line: {
-        auto* line = new QFrame(parent);
-        line->setFrameShape(QFrame::NoFrame);
-        line->setAutoFillBackground(true);
-        line->setBackgroundRole(QPalette::WindowText);
-        return line;
-    }
-    case Kind::Timer:
-        break;
     }
     return nullptr;
 }
@@ -120,10 +118,10 @@ template <typename T> T* namedChild(const QObject* parent, std::string_view name
 
 } // namespace
 
-frmStopwatch::frmStopwatch(const runtime::Services& services) : services_(services) {
+frmStopwatch::frmStopwatch(const platform::Services& services) : services_(services) {
     setObjectName(QStringLiteral("frmStopwatch"));
     setAttribute(Qt::WA_DeleteOnClose); // a window lives until it is closed
-    setWindowTitle(kIdleCaption);
+    setWindowTitle(qs(core::kIdleCaption));
     setFont(windowFont());
     createControls();
     wireEvents();
@@ -139,21 +137,23 @@ void frmStopwatch::createControls() {
     setCentralWidget(client);
 
     std::vector<std::pair<int, QWidget*>> tabOrder;
-    for (const layout::Control& entry : layout::kControls) {
-        if (entry.kind == layout::Kind::Timer) {
-            auto* timer = new runtime::Timer(this);
-            timer->setObjectName(qs(entry.name));
-            timer->setInterval(entry.interval);
-            continue;
-        }
+    const auto createTimer = [this](const layout::Timer& entry) {
+        auto* timer = new platform::Timer(this);
+        timer->setObjectName(qs(entry.name));
+        timer->setInterval(entry.interval);
+    };
+    const auto createLine = [client](const layout::Line& entry) {
+        auto* line = new QFrame(client);
+        line->setObjectName(qs(entry.name));
+        line->setFrameShape(QFrame::NoFrame);
+        line->setAutoFillBackground(true);
+        line->setBackgroundRole(QPalette::WindowText);
+        line->setGeometry(pixels(entry.x) - entry.widthPixels / 2, pixels(entry.top),
+                          entry.widthPixels, pixels(entry.bottom - entry.top));
+    };
+    const auto createControl = [this, client, &tabOrder](const layout::Control& entry) {
         QWidget* widget = createWidget(entry, client);
         widget->setObjectName(qs(entry.name));
-        if (entry.kind == layout::Kind::Line) {
-            const int width = layout::kLineWidthPixels;
-            widget->setGeometry(pixels(entry.left) - width / 2, pixels(entry.top), width,
-                                pixels(entry.height - entry.top));
-            continue;
-        }
         widget->setGeometry(pixels(entry.left), pixels(entry.top), pixels(entry.width),
                             pixels(entry.height));
         if (entry.fontPoints > 0) {
@@ -173,6 +173,9 @@ void frmStopwatch::createControls() {
         if (entry.tabIndex >= 0) {
             tabOrder.emplace_back(entry.tabIndex, widget);
         }
+    };
+    for (const layout::Row& row : layout::kRows) {
+        std::visit(Overloaded{createTimer, createLine, createControl}, row);
     }
     std::sort(tabOrder.begin(), tabOrder.end(),
               [](const auto& a, const auto& b) { return a.first < b.first; });
@@ -187,13 +190,13 @@ void frmStopwatch::createControls() {
     cmdSetYourClock = namedChild<QPushButton>(client, "cmdSetYourClock");
     chkCDCheck = namedChild<QCheckBox>(client, "chkCDCheck");
     cmdReset = namedChild<QPushButton>(client, "cmdReset");
-    tmrCountdown = namedChild<runtime::Timer>(this, "tmrCountdown");
+    tmrCountdown = namedChild<platform::Timer>(this, "tmrCountdown");
     cmbMinutes = namedChild<QComboBox>(client, "cmbMinutes");
     cmdCountdown = namedChild<QPushButton>(client, "cmdCountdown");
     txtCountdown = namedChild<QLineEdit>(client, "txtCountdown");
     txtSWTime1 = namedChild<QLineEdit>(client, "txtSWTime1");
     cmdSWPause = namedChild<QPushButton>(client, "cmdSWPause");
-    tmrSWTimer = namedChild<runtime::Timer>(this, "tmrSWTimer");
+    tmrSWTimer = namedChild<platform::Timer>(this, "tmrSWTimer");
     cmdSWButton = namedChild<QPushButton>(client, "cmdSWButton");
     txtSWTime = namedChild<QLineEdit>(client, "txtSWTime");
     Label3 = namedChild<QLabel>(client, "Label3");
@@ -230,7 +233,7 @@ bool frmStopwatch::eventFilter(QObject* watched, QEvent* event) {
         // wipe a result.
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-            dispatch(&frmStopwatch::chkCDCheck_GotFocus, "chkCDCheck_GotFocus");
+            dispatch(&frmStopwatch::chkCDCheck_GotFocus);
         }
     } else if (watched == centralWidget() && event->type() == QEvent::MouseButtonRelease) {
         // A release reaches the background only when the press did: a click
@@ -238,14 +241,14 @@ bool frmStopwatch::eventFilter(QObject* watched, QEvent* event) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton &&
             centralWidget()->rect().contains(mouse->position().toPoint())) {
-            dispatch(&frmStopwatch::Form_Click, "Form_Click");
+            dispatch(&frmStopwatch::Form_Click);
         }
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
-void frmStopwatch::dispatch(void (frmStopwatch::*handler)(), std::string_view name) {
-    runtime::dispatchEvent(name, [this, handler] { (this->*handler)(); });
+void frmStopwatch::dispatch(Handler handler) {
+    core::dispatchEvent(nameOf(handler), [this, handler] { (this->*handler)(); });
 }
 
 void frmStopwatch::Form_Load() {
@@ -255,47 +258,124 @@ void frmStopwatch::Form_Load() {
     state_.blnSWReady = true;
     state_.blnSWRunning = false;
     state_.blnSWResetDue = false;
-    txtSWTime->setText(QStringLiteral("0.00"));
-    txtSWTime1->setText(QStringLiteral("0.00"));
+    view_.swTime = "0.00";
+    view_.swTime1 = "0.00";
+    showView();
     state_.blnCDReady = true;
     state_.clearConvertedParts();
 }
 
+namespace {
+
+// Where the window's Left and Top count from: the top left corner of the
+// primary screen, wherever the desktop puts it among several monitors.
+QPoint screenOrigin() {
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    return primary == nullptr ? QPoint() : primary->geometry().topLeft();
+}
+
+} // namespace
+
 Single frmStopwatch::Top() const {
-    return static_cast<Single>(pos().y() * runtime::kTwipsPerPixel);
+    return static_cast<Single>((pos().y() - screenOrigin().y()) * core::kTwipsPerPixel);
 }
 
 void frmStopwatch::setTop(Single twips) {
-    move(pos().x(), qRound(twips / runtime::kTwipsPerPixel));
+    move(pos().x(), screenOrigin().y() + qRound(twips / core::kTwipsPerPixel));
 }
 
 Single frmStopwatch::Left() const {
-    return static_cast<Single>(pos().x() * runtime::kTwipsPerPixel);
+    return static_cast<Single>((pos().x() - screenOrigin().x()) * core::kTwipsPerPixel);
 }
 
 void frmStopwatch::setLeft(Single twips) {
-    move(qRound(twips / runtime::kTwipsPerPixel), pos().y());
+    move(screenOrigin().x() + qRound(twips / core::kTwipsPerPixel), pos().y());
 }
 
 Single frmStopwatch::Width() const {
-    return static_cast<Single>(frameGeometry().width() * runtime::kTwipsPerPixel);
+    return static_cast<Single>(frameGeometry().width() * core::kTwipsPerPixel);
 }
 
 Single frmStopwatch::screenWidth() const {
-    const QScreen* where = screen();
-    return where == nullptr
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    return primary == nullptr
                ? 0.0F
-               : static_cast<Single>(where->geometry().width() * runtime::kTwipsPerPixel);
+               : static_cast<Single>(primary->geometry().width() * core::kTwipsPerPixel);
 }
 
-void frmStopwatch::setBackColor(QWidget* box, runtime::Color color) {
+void frmStopwatch::setBackColor(QWidget* box, core::BoxColor color) {
     QPalette palette = box->palette();
-    palette.setColor(QPalette::Base, toQColor(color));
+    palette.setColor(QPalette::Base, color ? toQColor(*color) : box->style()->standardPalette().color(QPalette::Base));
     box->setPalette(palette);
 }
 
-void frmStopwatch::setForeColor(QWidget* box, runtime::Color color) {
+void frmStopwatch::setForeColor(QWidget* box, core::BoxColor color) {
     QPalette palette = box->palette();
-    palette.setColor(QPalette::Text, toQColor(color));
+    palette.setColor(QPalette::Text, color ? toQColor(*color) : box->style()->standardPalette().color(QPalette::Text));
     box->setPalette(palette);
+}
+
+void frmStopwatch::readControls() {
+    view_.swTime.read(txtSWTime->text().toStdString());
+    view_.swTime1.read(txtSWTime1->text().toStdString());
+    view_.minutes.read(cmbMinutes->currentText().toStdString());
+    view_.validateTicked.read(chkCDCheck->checkState() != Qt::Unchecked);
+}
+
+void frmStopwatch::showView() {
+    if (view_.swTimerEnabled.takeWritten()) {
+        tmrSWTimer->setEnabled(*view_.swTimerEnabled);
+    }
+    if (view_.swTime.takeWritten()) {
+        txtSWTime->setText(qs(*view_.swTime));
+    }
+    if (view_.swTime1.takeWritten()) {
+        txtSWTime1->setText(qs(*view_.swTime1));
+    }
+    if (view_.swBackColor.takeWritten()) {
+        setBackColor(txtSWTime, *view_.swBackColor);
+        setBackColor(txtSWTime1, *view_.swBackColor);
+    }
+    if (view_.swButton.takeWritten()) {
+        cmdSWButton->setText(qs(*view_.swButton));
+    }
+    if (view_.swPauseVisible.takeWritten()) {
+        cmdSWPause->setVisible(*view_.swPauseVisible);
+    }
+    if (view_.swPause.takeWritten()) {
+        cmdSWPause->setText(qs(*view_.swPause));
+    }
+    if (view_.timeType.takeWritten()) {
+        lblTimeType->setText(qs(*view_.timeType));
+    }
+    if (view_.cdForeColor.takeWritten()) {
+        setForeColor(txtCountdown, *view_.cdForeColor);
+    }
+    if (view_.cdBackColor.takeWritten()) {
+        setBackColor(txtCountdown, *view_.cdBackColor);
+    }
+    if (view_.cdTime.takeWritten()) {
+        txtCountdown->setText(qs(*view_.cdTime));
+    }
+    if (view_.cdUnitVisible.takeWritten()) {
+        Label2->setVisible(*view_.cdUnitVisible);
+    }
+    if (view_.minutes.takeWritten()) {
+        cmbMinutes->setEditText(qs(*view_.minutes));
+    }
+    if (view_.cdTimerInterval.takeWritten()) {
+        tmrCountdown->setInterval(*view_.cdTimerInterval);
+    }
+    if (view_.cdTimerEnabled.takeWritten()) {
+        tmrCountdown->setEnabled(*view_.cdTimerEnabled);
+    }
+    if (view_.validateTicked.takeWritten()) {
+        chkCDCheck->setChecked(*view_.validateTicked);
+    }
+    if (view_.validateEnabled.takeWritten()) {
+        chkCDCheck->setEnabled(*view_.validateEnabled);
+    }
+    if (view_.caption.takeWritten()) {
+        setWindowTitle(qs(*view_.caption));
+    }
 }

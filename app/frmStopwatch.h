@@ -2,13 +2,20 @@
 // The timer window: a stopwatch with a capture display, a countdown that can
 // drive the stopwatch, a box that sets the computer's clock, an identification
 // box and a button that opens further windows. Every window on the screen is
-// one instance with its own controls, timers and state.
-#include "TimerWindowState.h"
-#include "runtime/services.h"
+// one instance with its own controls, timers, state and models.
+//
+// The handlers are adapters: they read the controls, ask the stopwatch or the
+// countdown model (core/) what follows, and write the controls.
+#include "core/TimerWindowState.h"
+#include "core/countdown.h"
+#include "core/stopwatch.h"
+#include "core/windowview.h"
+#include "platform/services.h"
 
 #include <QMainWindow>
 #include <QString>
 
+#include <span>
 #include <string_view>
 
 class QAction;
@@ -20,23 +27,30 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSessionManager;
-namespace runtime {
+namespace platform {
 class Timer;
 }
-
-// The window caption when no countdown is shown.
-inline const QString kIdleCaption = QStringLiteral("Horolux            www.horolux.org");
 
 class frmStopwatch final : public QMainWindow {
     Q_OBJECT
 public:
     // Creates the window with its layout and runs Form_Load; the caller shows it.
-    explicit frmStopwatch(const runtime::Services& services);
+    explicit frmStopwatch(const platform::Services& services);
     ~frmStopwatch() override;
 
     // Returns the stopwatch to idle: displays "0.00" on white, "Seconds",
     // "Stopwatch", the idle caption.
     void Reset();
+
+    // The handlers that events and other handlers call, by name: one table for
+    // the event boundary's reports, the tests and the fuzzer.
+    using Handler = void (frmStopwatch::*)();
+    struct NamedHandler {
+        std::string_view name;
+        Handler handler;
+    };
+    [[nodiscard]] static std::span<const NamedHandler> handlers();
+    [[nodiscard]] static std::string_view nameOf(Handler handler);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -50,13 +64,18 @@ private:
     void wireStopwatchEvents();
     void wireWindowEvents();
     void wireCountdownEvents();
+    void wireDialogEvents();
 
     // Calls a handler from the event loop: an untrapped error ends the event
     // there instead of crossing the loop.
     template <typename Signal, typename Sender>
-    void bind(Sender* sender, Signal signal, void (frmStopwatch::*handler)(),
-              std::string_view name);
-    void dispatch(void (frmStopwatch::*handler)(), std::string_view name);
+    void bind(Sender* sender, Signal signal, Handler handler);
+    void dispatch(Handler handler);
+
+    // The view: what the user changed is read into it before a model is
+    // asked, and what the model wrote is copied to the controls after.
+    void readControls();
+    void showView();
 
     // Event handlers.
     void Form_Load();
@@ -69,37 +88,33 @@ private:
     void cmdCountdown_Click();
     void tmrCountdown_Timer();
     void cmdReset_Click();
-
-    // The stopwatch's transitions and helpers.
-    void startStopwatch();
-    void stopStopwatch();
-    void convertResult();
-    [[nodiscard]] QString elapsedText(runtime::Single reading) const;
-    static void convertDisplay(QLineEdit* display, runtime::Integer& hours,
-                               runtime::Integer& minutes, runtime::Integer& seconds);
-
-    // Clock setting, help and the question before closing (app/dialogs/).
-    void wireDialogEvents();
     void cmdSetYourClock_Click();
     void mnuHelp_Click();
-    void Form_QueryUnload(runtime::Integer& Cancel, runtime::Integer UnloadMode);
+    void Form_QueryUnload(core::Integer& Cancel, core::Integer UnloadMode);
+
+    // The end of the desktop session, and a close that waits until no handler
+    // of this window is under way.
     void sessionEnding(QSessionManager& manager);
     bool closeForSessionEnd();
+    void closeWhenIdle();
+    [[nodiscard]] bool timing() const;
 
     // Window properties, in twips.
-    [[nodiscard]] runtime::Single Top() const;
-    void setTop(runtime::Single twips);
-    [[nodiscard]] runtime::Single Left() const;
-    void setLeft(runtime::Single twips);
-    [[nodiscard]] runtime::Single Width() const;
-    [[nodiscard]] runtime::Single screenWidth() const;
-    void setCaption(const QString& caption) { setWindowTitle(caption); }
+    [[nodiscard]] core::Single Top() const;
+    void setTop(core::Single twips);
+    [[nodiscard]] core::Single Left() const;
+    void setLeft(core::Single twips);
+    [[nodiscard]] core::Single Width() const;
+    [[nodiscard]] core::Single screenWidth() const;
 
-    static void setBackColor(QWidget* box, runtime::Color color);
-    static void setForeColor(QWidget* box, runtime::Color color);
+    static void setBackColor(QWidget* box, core::BoxColor color);
+    static void setForeColor(QWidget* box, core::BoxColor color);
 
-    runtime::Services services_;
+    platform::Services services_;
     TimerWindowState state_;
+    core::WindowView view_;
+    core::Stopwatch stopwatch_{state_, view_, services_.clock};
+    core::Countdown countdown_{state_, view_, services_.clock};
     bool settingClock_ = false;   // the clock setter is waiting: the window may not close
     bool closeConfirmed_ = false; // the user already answered Yes: close without asking
 
@@ -110,13 +125,13 @@ private:
     QPushButton* cmdSetYourClock = nullptr;
     QCheckBox* chkCDCheck = nullptr;
     QPushButton* cmdReset = nullptr;
-    runtime::Timer* tmrCountdown = nullptr;
+    platform::Timer* tmrCountdown = nullptr;
     QComboBox* cmbMinutes = nullptr;
     QPushButton* cmdCountdown = nullptr;
     QLineEdit* txtCountdown = nullptr;
     QLineEdit* txtSWTime1 = nullptr;
     QPushButton* cmdSWPause = nullptr;
-    runtime::Timer* tmrSWTimer = nullptr;
+    platform::Timer* tmrSWTimer = nullptr;
     QPushButton* cmdSWButton = nullptr;
     QLineEdit* txtSWTime = nullptr;
     QLabel* Label3 = nullptr;
@@ -128,7 +143,6 @@ private:
 };
 
 template <typename Signal, typename Sender>
-void frmStopwatch::bind(Sender* sender, Signal signal, void (frmStopwatch::*handler)(),
-                        std::string_view name) {
-    connect(sender, signal, this, [this, handler, name] { dispatch(handler, name); });
+void frmStopwatch::bind(Sender* sender, Signal signal, Handler handler) {
+    connect(sender, signal, this, [this, handler] { dispatch(handler); });
 }

@@ -3,91 +3,99 @@
 // any handler has run. Positions and sizes are in twips, font sizes in points.
 #include <array>
 #include <string_view>
+#include <variant>
 
 namespace layout {
 
-enum class Kind { TextBox, DisplayBox, CommandButton, CheckBox, ComboBox, Label, Timer, Line };
+enum class Kind { TextBox, DisplayBox, CommandButton, CheckBox, ComboBox, Label };
 
+// A control with a place on the window.
 struct Control {
     std::string_view name;
     Kind kind;
-    int left, top, width, height; // twips; for the line: x1, y1, x2, y2
-    int tabIndex;                 // -1: none
-    double fontPoints;            // 0: the window's font
-    bool bold;
-    std::string_view caption;
+    int left, top, width, height; // twips
+    int tabIndex = -1;            // -1: none
+    double fontPoints = 0;        // 0: the window's font
+    bool bold = true;
+    std::string_view caption = {};
     std::string_view tooltip = {};
     std::string_view accessibleName = {}; // for boxes without a caption
-    int interval = 0;                     // timers, milliseconds
     bool visible = true;
 };
+
+// A vertical line, drawn in the window-text colour.
+struct Line {
+    std::string_view name;
+    int x, top, bottom; // twips
+    int widthPixels;
+};
+
+// A timer: no place on the window, disabled at creation.
+struct Timer {
+    std::string_view name;
+    int interval; // milliseconds; 0 never fires
+};
+
+using Row = std::variant<Control, Line, Timer>;
 
 inline constexpr int kClientWidth = 7815;
 inline constexpr int kClientHeight = 3810;
 inline constexpr double kWindowFontPoints = 12.0;
 inline constexpr int kTextLimit = 20; // Text1
-inline constexpr int kLineWidthPixels = 3;
+// Where every further window opens: its top edge this far below the screen's.
+inline constexpr int kAnotherTimerTop = 4380;
 
 // In creation order.
-inline constexpr std::array<Control, 20> kControls{{
-    {"Text1", Kind::TextBox, 225, 2557, 2295, 360, 8, 9.75, true, "",
-     "Identify this timer while running multiple timers.", "Identification"},
-    {"cmdAnotherTimer", Kind::CommandButton, 4980, 3000, 2415, 555, 5, 13.5, true,
-     "Another Timer?"},
-    {"txtTime", Kind::TextBox, 2700, 3000, 1935, 555, 6, 13.5, true, "", {}, "Time to set"},
-    {"cmdSetYourClock", Kind::CommandButton, 225, 3000, 2295, 555, 7, 13.5, true, "Set Your Clock",
-     "Yes......set your computer's clock!!"},
-    {"chkCDCheck", Kind::CheckBox, 5580, 2580, 2115, 255, 15, 9.75, false, "Validate Countdown"},
-    {"cmdReset", Kind::CommandButton, 6480, 1920, 1215, 555, 4, 13.5, true, "Stop"},
-    {"tmrCountdown", Kind::Timer, 0, 0, 0, 0, -1, 0, false, "", {}, {}, 0},
-    {"cmbMinutes", Kind::ComboBox, 4500, 1335, 1215, 480, 2, 13.5, true, "", {}, "Minutes"},
-    {"cmdCountdown", Kind::CommandButton, 4500, 1920, 1815, 555, 3, 13.5, true, "Countdown"},
-    {"txtCountdown",
-     Kind::DisplayBox,
-     4500,
-     540,
-     1575,
-     555,
-     12,
-     18,
-     true,
-     "0:00:00",
-     {},
-     "Countdown display"},
-    {"txtSWTime1", Kind::DisplayBox, 225, 1260, 2115, 555, 11, 18, true, "", {}, "Capture display"},
-    {"cmdSWPause",
-     Kind::CommandButton,
-     2490,
-     1920,
-     1575,
-     555,
-     1,
-     13.5,
-     true,
-     "Capture",
-     {},
-     {},
-     0,
-     false},
-    {"tmrSWTimer", Kind::Timer, 0, 0, 0, 0, -1, 0, false, "", {}, {}, 5},
-    {"cmdSWButton", Kind::CommandButton, 225, 1920, 1695, 555, 0, 13.5, true, "Stopwatch"},
-    {"txtSWTime",
-     Kind::DisplayBox,
-     225,
-     540,
-     2115,
-     555,
-     9,
-     18,
-     true,
-     "00:00:00.00",
-     {},
-     "Stopwatch display"},
-    {"Label3", Kind::Label, 2640, 2670, 555, 240, 16, 0, true, "I. D."},
-    {"Line1", Kind::Line, 4260, 240, 4260, 2460, -1, 0, false, ""},
-    {"Label2", Kind::Label, 4500, 240, 1575, 255, 14, 9.75, true, "Hr..Min...Sec"},
-    {"Label1", Kind::Label, 6060, 1440, 1215, 375, 13, 13.5, true, "Minutes"},
-    {"lblTimeType", Kind::Label, 225, 240, 2115, 255, 10, 9.75, true, "Seconds"},
+inline constexpr std::array<Row, 20> kRows{{
+    Control{.name = "Text1", .kind = Kind::TextBox, .left = 225, .top = 2557, .width = 2295,
+            .height = 360, .tabIndex = 8, .fontPoints = 9.75,
+            .tooltip = "Identify this timer while running multiple timers.",
+            .accessibleName = "Identification"},
+    Control{.name = "cmdAnotherTimer", .kind = Kind::CommandButton, .left = 4980, .top = 3000,
+            .width = 2415, .height = 555, .tabIndex = 5, .fontPoints = 13.5,
+            .caption = "Another Timer?"},
+    Control{.name = "txtTime", .kind = Kind::TextBox, .left = 2700, .top = 3000, .width = 1935,
+            .height = 555, .tabIndex = 6, .fontPoints = 13.5, .accessibleName = "Time to set"},
+    Control{.name = "cmdSetYourClock", .kind = Kind::CommandButton, .left = 225, .top = 3000,
+            .width = 2295, .height = 555, .tabIndex = 7, .fontPoints = 13.5,
+            .caption = "Set Your Clock", .tooltip = "Yes......set your computer's clock!!"},
+    Control{.name = "chkCDCheck", .kind = Kind::CheckBox, .left = 5580, .top = 2580, .width = 2115,
+            .height = 255, .tabIndex = 15, .fontPoints = 9.75, .bold = false,
+            .caption = "Validate Countdown"},
+    Control{.name = "cmdReset", .kind = Kind::CommandButton, .left = 6480, .top = 1920,
+            .width = 1215, .height = 555, .tabIndex = 4, .fontPoints = 13.5, .caption = "Stop"},
+    Timer{.name = "tmrCountdown", .interval = 0},
+    Control{.name = "cmbMinutes", .kind = Kind::ComboBox, .left = 4500, .top = 1335,
+            .width = 1215, .height = 480, .tabIndex = 2, .fontPoints = 13.5,
+            .accessibleName = "Minutes"},
+    Control{.name = "cmdCountdown", .kind = Kind::CommandButton, .left = 4500, .top = 1920,
+            .width = 1815, .height = 555, .tabIndex = 3, .fontPoints = 13.5,
+            .caption = "Countdown"},
+    Control{.name = "txtCountdown", .kind = Kind::DisplayBox, .left = 4500, .top = 540,
+            .width = 1575, .height = 555, .tabIndex = 12, .fontPoints = 18, .caption = "0:00:00",
+            .accessibleName = "Countdown display"},
+    Control{.name = "txtSWTime1", .kind = Kind::DisplayBox, .left = 225, .top = 1260,
+            .width = 2115, .height = 555, .tabIndex = 11, .fontPoints = 18,
+            .accessibleName = "Capture display"},
+    Control{.name = "cmdSWPause", .kind = Kind::CommandButton, .left = 2490, .top = 1920,
+            .width = 1575, .height = 555, .tabIndex = 1, .fontPoints = 13.5,
+            .caption = "Capture", .visible = false},
+    Timer{.name = "tmrSWTimer", .interval = 5},
+    Control{.name = "cmdSWButton", .kind = Kind::CommandButton, .left = 225, .top = 1920,
+            .width = 1695, .height = 555, .tabIndex = 0, .fontPoints = 13.5,
+            .caption = "Stopwatch"},
+    Control{.name = "txtSWTime", .kind = Kind::DisplayBox, .left = 225, .top = 540, .width = 2115,
+            .height = 555, .tabIndex = 9, .fontPoints = 18, .caption = "00:00:00.00",
+            .accessibleName = "Stopwatch display"},
+    Control{.name = "Label3", .kind = Kind::Label, .left = 2640, .top = 2670, .width = 555,
+            .height = 240, .tabIndex = 16, .caption = "I. D."},
+    Line{.name = "Line1", .x = 4260, .top = 240, .bottom = 2460, .widthPixels = 3},
+    Control{.name = "Label2", .kind = Kind::Label, .left = 4500, .top = 240, .width = 1575,
+            .height = 255, .tabIndex = 14, .fontPoints = 9.75, .caption = "Hr..Min...Sec"},
+    Control{.name = "Label1", .kind = Kind::Label, .left = 6060, .top = 1440, .width = 1215,
+            .height = 375, .tabIndex = 13, .fontPoints = 13.5, .caption = "Minutes"},
+    Control{.name = "lblTimeType", .kind = Kind::Label, .left = 225, .top = 240, .width = 2115,
+            .height = 255, .tabIndex = 10, .fontPoints = 9.75, .caption = "Seconds"},
 }};
 
 // The countdown lengths offered by cmbMinutes, in minutes, in this order.

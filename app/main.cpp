@@ -1,7 +1,9 @@
 // Horolux: starts the first timer window and runs until the last one closes.
 #include "application.h"
 #include "frmStopwatch.h"
-#include "runtime/systemclocksetter.h"
+#include "platform/clocksetters.h"
+#include "platform/dialogs.h"
+#include "platform/systemclock.h"
 
 #include <QApplication>
 
@@ -28,10 +30,10 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     configureApplication();
 
-    runtime::SystemClock clock;
-    runtime::QtDialogs dialogs;
-    const std::unique_ptr<runtime::ClockSetter> clockSetter = runtime::makeSystemClockSetter();
-    const runtime::Services services{clock, dialogs, *clockSetter};
+    platform::SystemClock clock;
+    platform::QtDialogs dialogs;
+    const std::unique_ptr<core::ClockSetter> clockSetter = platform::makeSystemClockSetter();
+    const platform::Services services{clock, dialogs, *clockSetter};
 
     // A timer window has no parent and deletes itself when it is closed.
     auto* first = new frmStopwatch(services);

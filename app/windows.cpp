@@ -1,12 +1,12 @@
 // Further timer windows, and the identification box that tells them apart.
 #include "frmStopwatch.h"
+#include "layout.h"
 
 #include <QLineEdit>
 #include <QPushButton>
 
 void frmStopwatch::wireWindowEvents() {
-    bind(cmdAnotherTimer, &QPushButton::clicked, &frmStopwatch::cmdAnotherTimer_Click,
-         "cmdAnotherTimer_Click");
+    bind(cmdAnotherTimer, &QPushButton::clicked, &frmStopwatch::cmdAnotherTimer_Click);
 }
 
 void frmStopwatch::cmdAnotherTimer_Click() {
@@ -14,7 +14,7 @@ void frmStopwatch::cmdAnotherTimer_Click() {
     // nothing copied from here. It deletes itself when it is closed.
     auto* another = new frmStopwatch(services_);
     another->show();
-    another->setTop(4380);
+    another->setTop(layout::kAnotherTimerTop);
 }
 
 void frmStopwatch::Form_Click() {

@@ -66,7 +66,7 @@ struct Running {
     TestServices t;
     std::unique_ptr<frmStopwatch> w = t.window();
     frmStopwatchProbe p{*w};
-    runtime::Timer* timer = p.timer("tmrSWTimer");
+    platform::Timer* timer = p.timer("tmrSWTimer");
     Running() {
         w->show();
         p.control<QPushButton>("cmdSWButton")->click();
@@ -150,7 +150,7 @@ void countdownTick(benchmark::State& state) {
     w->show();
     p.control<QComboBox>("cmbMinutes")->setEditText(QStringLiteral("1440"));
     p.control<QPushButton>("cmdCountdown")->click();
-    runtime::Timer* timer = p.timer("tmrCountdown");
+    platform::Timer* timer = p.timer("tmrCountdown");
     double step = 1.0;
     AllocationCounter counter(state);
     for (auto _ : state) {
@@ -165,7 +165,7 @@ void countdownTick(benchmark::State& state) {
 BENCHMARK(countdownTick);
 
 void readTheSystemClock(benchmark::State& state) {
-    runtime::SystemClock clock;
+    platform::SystemClock clock;
     for (auto _ : state) {
         benchmark::DoNotOptimize(clock.seconds());
     }

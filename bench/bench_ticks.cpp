@@ -54,9 +54,9 @@ int main(int argc, char** argv) {
     const int count = argc > 1 ? std::atoi(argv[1]) : 20;
     const double window = argc > 2 ? std::atof(argv[2]) : 10.0;
 
-    runtime::SystemClock clock;
+    platform::SystemClock clock;
     TestServices t;
-    const runtime::Services services{clock, t.dialogs, t.clockSetter};
+    const platform::Services services{clock, t.dialogs, t.clockSetter};
     std::vector<std::unique_ptr<frmStopwatch>> windows;
     std::vector<long> ticks(static_cast<std::size_t>(count));
     std::vector<long> writes(static_cast<std::size_t>(count));
@@ -68,7 +68,7 @@ int main(int argc, char** argv) {
         frmStopwatchProbe p(w);
         long& tick = ticks[static_cast<std::size_t>(i)];
         long& write = writes[static_cast<std::size_t>(i)];
-        QObject::connect(p.timer("tmrSWTimer"), &runtime::Timer::timeout, [&tick] { ++tick; });
+        QObject::connect(p.timer("tmrSWTimer"), &platform::Timer::timeout, [&tick] { ++tick; });
         QObject::connect(p.control<QLineEdit>("txtSWTime"), &QLineEdit::textChanged,
                          [&write] { ++write; });
     }

@@ -1,7 +1,7 @@
 # The Linux desktop services: the boot-time steady clock, the D-Bus clock
 # setter (systemd-timedated), the sound-theme bell (libcanberra). With
 # HOROLUX_LINUX_DESKTOP=OFF the program builds without them and without their
-# libraries, on the portable fallbacks behind the runtime's interfaces;
+# libraries, on the portable fallbacks behind the platform interfaces;
 # `make build-portable` checks that.
 #
 # How Linux-only code joins the build:
@@ -12,7 +12,7 @@
 #   sources and `target_link_libraries(<library> PUBLIC horolux_linux_desktop)`
 #   inside if(HOROLUX_LINUX_DESKTOP).
 # - In C++, test the macro HOROLUX_LINUX_DESKTOP (0 or 1, defined by the
-#   runtime library) and keep a portable fallback for the #else branch.
+#   platform library) and keep a portable fallback for the #else branch.
 # - A test that needs these services wraps its add_test in a tests.cmake inside
 #   if(HOROLUX_LINUX_DESKTOP), or, as a tests/*/test_*.cpp that is always
 #   built, guards its body with the macro.

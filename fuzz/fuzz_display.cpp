@@ -2,7 +2,7 @@
 // text: it converts, or it ends with error 6 or 13 and leaves the text alone.
 #include "support/probe.h"
 
-#include "runtime/errors.h"
+#include "core/errors.h"
 
 #include <QLineEdit>
 #include <QRegularExpression>
@@ -31,12 +31,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     display.setText(text);
     const QString before = display.text();
-    runtime::Integer hours = 0;
-    runtime::Integer minutes = 0;
-    runtime::Integer seconds = 0;
+    core::Integer hours = 0;
+    core::Integer minutes = 0;
+    core::Integer seconds = 0;
     try {
         frmStopwatchProbe::convertDisplay(&display, hours, minutes, seconds);
-    } catch (const runtime::RuntimeError& e) {
+    } catch (const core::RuntimeError& e) {
         check(e.code() == 6 || e.code() == 13);
         check(display.text() == before); // a failed conversion writes nothing
         return 0;

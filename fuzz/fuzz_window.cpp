@@ -7,7 +7,7 @@
 // few presses of the window's own buttons bring everything back to idle.
 #include "support/probe.h"
 
-#include "runtime/errors.h"
+#include "core/errors.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -181,7 +181,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             break;
         case 11: {
             static constexpr std::array<int, 3> answers{
-                runtime::MsgBoxResult::Ok, runtime::MsgBoxResult::Yes, runtime::MsgBoxResult::No};
+                core::MsgBoxResult::Ok, core::MsgBoxResult::Yes, core::MsgBoxResult::No};
             x.t.dialogs.answer(answers[in.byte() % answers.size()]);
             break;
         }

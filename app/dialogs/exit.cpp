@@ -1,9 +1,11 @@
 // The question before a window that is timing closes, whichever way it is
 // closed: its close box, system menu, Alt+F4, or the desktop session ending.
 #include "frmStopwatch.h"
-#include "runtime/convert.h"
-#include "runtime/dispatch.h"
-#include "runtime/timer.h"
+
+#include "core/convert.h"
+#include "core/dispatch.h"
+#include "core/windowdialogs.h"
+#include "platform/timer.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -16,42 +18,26 @@
 namespace {
 
 // Why a window is asked to close.
-constexpr runtime::Integer kClosedByUser = 0;  // close box, system menu, Alt+F4
-constexpr runtime::Integer kSessionEnding = 2; // the user logs out or shuts down
+constexpr core::Integer kClosedByUser = 0;  // close box, system menu, Alt+F4
+constexpr core::Integer kSessionEnding = 2; // the user logs out or shuts down
 
-bool timing(const TimerWindowState& state) {
-    return state.blnSWRunning || !state.blnCDReady;
-}
-
-// Closes the window once none of its handlers waits in a message box of its
-// own or for the clock setter: a closed window is deleted, which must not
-// happen under a handler that is still running.
-void closeWhenIdle(frmStopwatch* window, const bool* settingClock) {
-    bool busy = *settingClock;
-    for (const QObject* o = QApplication::activeModalWidget(); o != nullptr && !busy;
-         o = o->parent()) {
-        busy = o == window;
-    }
-    if (busy) {
-        QTimer::singleShot(100, window,
-                           [window, settingClock] { closeWhenIdle(window, settingClock); });
-        return;
-    }
-    window->close();
-}
+// How often a close that waits for a handler looks again.
+constexpr int kCloseRetryMilliseconds = 100;
 
 } // namespace
 
-void frmStopwatch::Form_QueryUnload(runtime::Integer& Cancel, runtime::Integer /*UnloadMode*/) {
-    namespace Style = runtime::MsgBoxStyle;
-    if (!timing(state_)) {
+bool frmStopwatch::timing() const {
+    return core::closeQuestion(state_).has_value();
+}
+
+void frmStopwatch::Form_QueryUnload(core::Integer& Cancel, core::Integer /*UnloadMode*/) {
+    const std::optional<core::Message> question = core::closeQuestion(state_);
+    if (!question) {
         return;
     }
-    const runtime::Integer answer = runtime::longToInteger(
-        services_.dialogs.messageBox(this, QStringLiteral("Do you wish to exit?"),
-                                     Style::YesNo + Style::Question + Style::DefaultButton2,
-                                     QStringLiteral("Timing in progress !!")));
-    if (answer == runtime::MsgBoxResult::No) {
+    const core::Integer answer =
+        core::longToInteger(services_.dialogs.messageBox(this, *question));
+    if (answer == core::MsgBoxResult::No) {
         Cancel = 1;
     }
 }
@@ -64,9 +50,9 @@ void frmStopwatch::closeEvent(QCloseEvent* event) {
         return;
     }
     if (!closeConfirmed_) {
-        runtime::Integer cancel = 0;
-        runtime::dispatchEvent("Form_QueryUnload",
-                               [this, &cancel] { Form_QueryUnload(cancel, kClosedByUser); });
+        core::Integer cancel = 0;
+        core::dispatchEvent("Form_QueryUnload",
+                            [this, &cancel] { Form_QueryUnload(cancel, kClosedByUser); });
         if (cancel != 0) {
             event->ignore();
             return;
@@ -82,7 +68,7 @@ void frmStopwatch::closeEvent(QCloseEvent* event) {
 // Qt sends no close event when the session ends; the session manager asks
 // each program instead, and lets it ask the user when the desktop allows.
 void frmStopwatch::sessionEnding(QSessionManager& manager) {
-    if (!timing(state_) || !manager.allowsInteraction()) {
+    if (!timing() || !manager.allowsInteraction()) {
         return;
     }
     if (!closeForSessionEnd()) {
@@ -96,7 +82,7 @@ void frmStopwatch::sessionEnding(QSessionManager& manager) {
 // is under way, without asking again, also when the application is told to
 // quit at the end of the session.
 bool frmStopwatch::closeForSessionEnd() {
-    runtime::Integer cancel = 0;
+    core::Integer cancel = 0;
     Form_QueryUnload(cancel, kSessionEnding);
     if (cancel != 0) {
         return false;
@@ -104,6 +90,22 @@ bool frmStopwatch::closeForSessionEnd() {
     closeConfirmed_ = true;
     tmrSWTimer->setEnabled(false);
     tmrCountdown->setEnabled(false);
-    closeWhenIdle(this, &settingClock_);
+    closeWhenIdle();
     return true;
+}
+
+// Closes the window once none of its handlers waits in a message box of its
+// own or for the clock setter: a closed window is deleted, which must not
+// happen under a handler that is still running.
+void frmStopwatch::closeWhenIdle() {
+    bool busy = settingClock_;
+    for (const QObject* o = QApplication::activeModalWidget(); o != nullptr && !busy;
+         o = o->parent()) {
+        busy = o == this;
+    }
+    if (busy) {
+        QTimer::singleShot(kCloseRetryMilliseconds, this, [this] { closeWhenIdle(); });
+        return;
+    }
+    close();
 }

@@ -106,7 +106,7 @@ private slots:
         QCOMPARE(s.datCDEnd, 0.0);
         for (auto v : {s.intSWHours, s.intSWMinutes, s.intSWSeconds, s.intCapHours, s.intCapMinutes,
                        s.intCapSeconds}) {
-            QCOMPARE(v, runtime::Integer{0});
+            QCOMPARE(v, core::Integer{0});
         }
         QCOMPARE(w->windowTitle(), QStringLiteral("Horolux            www.horolux.org"));
         QCOMPARE(kIdleCaption.mid(7, 12), QString(12, QLatin1Char(' ')));
@@ -123,7 +123,7 @@ private slots:
         // Centred as far as the frame was known before the window was shown:
         // a frame adds a few pixels that only appear once it is on the screen.
         const double centred = p.screenWidth() / 2.0 - p.width() / 2.0;
-        QVERIFY2(std::abs(p.left() - centred) <= 4 * runtime::kTwipsPerPixel,
+        QVERIFY2(std::abs(p.left() - centred) <= 4 * core::kTwipsPerPixel,
                  qPrintable(QStringLiteral("left %1, centred %2").arg(p.left()).arg(centred)));
         QCOMPARE(w->centralWidget()->size(), QSize(521, 254));
         QVERIFY(w->windowIcon().availableSizes().contains(QSize(16, 16)));

@@ -43,9 +43,9 @@ QStringList snapshot(frmStopwatch* w) {
 }
 
 // Closes every other window, answering Yes where one asks.
-void closeAllBut(const QWidget* keep, runtime::ScriptedDialogs& dialogs) {
+void closeAllBut(const QWidget* keep, core::ScriptedDialogs& dialogs) {
     for (frmStopwatch* w : otherWindows(keep)) {
-        dialogs.answer(runtime::MsgBoxResult::Yes);
+        dialogs.answer(core::MsgBoxResult::Yes);
         QVERIFY(w->close());
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

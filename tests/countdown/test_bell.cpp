@@ -1,7 +1,7 @@
 // The beep at the end of a countdown: the sound theme's bell on the desktop's
 // sound server, the window system's beep where that cannot play, and never a
 // wait or a failure on a machine without sound.
-#include "runtime/dialogs.h"
+#include "platform/dialogs.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -40,7 +40,7 @@ private slots:
         const QTemporaryDir nowhere;
         useSoundServer(QStringLiteral("unix:") + nowhere.filePath(QStringLiteral("none")));
         qputenv("CANBERRA_DRIVER", driver);
-        runtime::QtDialogs dialogs;
+        platform::QtDialogs dialogs;
         QElapsedTimer elapsed;
         elapsed.start();
         QVERIFY(!dialogs.playBell());
@@ -84,7 +84,7 @@ private slots:
 
         QByteArray log;
         {
-            runtime::QtDialogs dialogs;
+            platform::QtDialogs dialogs;
             QElapsedTimer elapsed;
             elapsed.start();
             QVERIFY(dialogs.playBell());

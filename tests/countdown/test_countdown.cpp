@@ -3,7 +3,7 @@
 // and stopping the stopwatch.
 #include "support/probe.h"
 
-#include "runtime/dates.h"
+#include "core/dates.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -41,7 +41,7 @@ struct Countdown : ActiveWindow {
     QCheckBox* validate = p.control<QCheckBox>("chkCDCheck");
     QPushButton* swButton = p.control<QPushButton>("cmdSWButton");
     QLineEdit* swDisplay = p.control<QLineEdit>("txtSWTime");
-    const runtime::Date t0 = t.clock.now();
+    const core::Date t0 = t.clock.now();
     double elapsed = 0;   // seconds since the fixture was made
     double wallShift = 0; // seconds the computer's clock was set by
 
@@ -57,12 +57,12 @@ struct Countdown : ActiveWindow {
     void at(double seconds) {
         t.clock.advance(seconds - elapsed);
         elapsed = seconds;
-        t.clock.setWall(runtime::addSeconds(t0, seconds + wallShift));
+        t.clock.setWall(core::addSeconds(t0, seconds + wallShift));
     }
     // The computer's clock is set: only "now" moves.
     void setClockBy(double seconds) {
         wallShift += seconds;
-        t.clock.setWall(runtime::addSeconds(t0, elapsed + wallShift));
+        t.clock.setWall(core::addSeconds(t0, elapsed + wallShift));
     }
     void startWith(const QString& length) {
         minutes->setEditText(length);
@@ -74,7 +74,7 @@ struct Countdown : ActiveWindow {
         return tick();
     }
     // Seconds from now to the end instant.
-    double secondsLeft() { return (st().datCDEnd - t.clock.now()) * runtime::kSecondsPerDay; }
+    double secondsLeft() { return (st().datCDEnd - t.clock.now()) * core::kSecondsPerDay; }
 
     bool showsFinish() {
         return display->text() == "DONE" && text(display) == QColor(Qt::green) &&
@@ -84,13 +84,13 @@ struct Countdown : ActiveWindow {
 };
 
 // Dialogs that let a test look at the window while a box is up.
-class WatchingDialogs final : public runtime::Dialogs {
+class WatchingDialogs final : public platform::Dialogs {
 public:
     std::function<void(const QString&)> onBox;
     int messageBox(QWidget* /*owner*/, const QString& prompt, int /*style*/,
                    const QString& /*title*/) override {
         onBox(prompt);
-        return runtime::MsgBoxResult::Ok;
+        return core::MsgBoxResult::Ok;
     }
     void beep() override {}
 };
@@ -206,7 +206,7 @@ private slots:
         QFETCH(QString, prompt);
         TestServices t;
         WatchingDialogs dialogs;
-        const runtime::Services services{t.clock, dialogs, t.clockSetter};
+        const platform::Services services{t.clock, dialogs, t.clockSetter};
         frmStopwatch w(services);
         frmStopwatchProbe p(w);
         auto* display = p.control<QLineEdit>("txtCountdown");
@@ -533,9 +533,9 @@ private slots:
     // The real clock and the real one-second timer: a 3-second countdown
     // ends on time, and never shows "0:00:00".
     void realTimeCountdown() {
-        runtime::SystemClock clock;
+        platform::SystemClock clock;
         TestServices t;
-        const runtime::Services services{clock, t.dialogs, t.clockSetter};
+        const platform::Services services{clock, t.dialogs, t.clockSetter};
         frmStopwatch w(services);
         frmStopwatchProbe p(w);
         w.show();

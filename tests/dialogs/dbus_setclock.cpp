@@ -1,7 +1,7 @@
 // Setting the clock through timedated, against a stand-in on a private system
 // bus (tests/support/private_system_bus.py with timedated_template.py): the
 // instant it receives, its refusals as the user sees them, and the wait.
-#include "runtime/systemclocksetter.h"
+#include "platform/clocksetters.h"
 #include "support/probe.h"
 
 #include <QDBusArgument>
@@ -62,7 +62,7 @@ qlonglong todayAt(int hour, int minute) {
 }
 
 // Stands where clock_settime would: it must stay unused while the service answers.
-struct CountingFallback final : runtime::ClockSetter {
+struct CountingFallback final : core::ClockSetter {
     int* calls;
     explicit CountingFallback(int* counter) : calls(counter) {}
     void setClock(std::int64_t /*microsecondsUtc*/) override { ++*calls; }
@@ -152,10 +152,10 @@ private slots:
         control("SetAuthorized", {authorized});
 
         int fallbacks = 0;
-        runtime::SystemClock clock;
-        runtime::ScriptedDialogs dialogs;
-        runtime::TimedatedClockSetter setter(std::make_unique<CountingFallback>(&fallbacks));
-        frmStopwatch w(runtime::Services{clock, dialogs, setter});
+        platform::SystemClock clock;
+        core::ScriptedDialogs dialogs;
+        platform::TimedatedClockSetter setter(std::make_unique<CountingFallback>(&fallbacks));
+        frmStopwatch w(platform::Services{clock, dialogs, setter});
         frmStopwatchProbe p(w);
         p.control<QLineEdit>("txtTime")->setText(text);
         p.control<QPushButton>("cmdSetYourClock")->click();
@@ -180,8 +180,8 @@ private slots:
     // While the answer is awaited (a password prompt, say) the timers tick
     // on; an answer that never comes is a refusal, not a hang.
     void waiting() {
-        runtime::TimedatedClockSetter setter(nullptr);
-        QVERIFY(runtime::kTimeServiceTimeout >= 2min);
+        platform::TimedatedClockSetter setter(nullptr);
+        QVERIFY(platform::kTimeServiceTimeout >= 2min);
         control("SetReplyDelay", {0.6});
         int ticks = 0;
         QTimer timer;
@@ -194,11 +194,11 @@ private slots:
         QVERIFY2(ticks >= 20, qPrintable(QString::number(ticks)));
 
         control("SetReplyDelay", {3.0});
-        runtime::TimedatedClockSetter impatient(nullptr, 300ms);
+        platform::TimedatedClockSetter impatient(nullptr, 300ms);
         try {
             impatient.setClock(todayAt(13, 9));
             QFAIL("no refusal");
-        } catch (const runtime::ClockNotSet& e) {
+        } catch (const core::ClockNotSet& e) {
             QCOMPARE(e.reason(), "The time service did not answer in time.");
         }
     }

@@ -140,7 +140,7 @@ private slots:
         QFETCH(QString, setTo);
         QFETCH(QString, prompt);
         TestServices t;
-        t.clock.setWall(runtime::dateFromUnixSeconds(
+        t.clock.setWall(core::dateFromUnixSeconds(
             static_cast<double>(QDateTime::fromString(wall, Qt::ISODate).toSecsSinceEpoch())));
         t.clockSetter.refusal = refusal.toStdString();
         auto w = t.window();

@@ -11,8 +11,8 @@
 
 namespace {
 
-using runtime::MsgBoxResult::No;
-using runtime::MsgBoxResult::Yes;
+using core::MsgBoxResult::No;
+using core::MsgBoxResult::Yes;
 
 // Puts the window in a situation; returns whether it counts as timing.
 bool put(frmStopwatchProbe& p, const QString& situation) {
@@ -43,7 +43,7 @@ bool ticking(frmStopwatchProbe& p) {
     return p.timer("tmrSWTimer")->isRunning() || p.timer("tmrCountdown")->isRunning();
 }
 
-void checkAskedOnce(const runtime::ScriptedDialogs& dialogs) {
+void checkAskedOnce(const core::ScriptedDialogs& dialogs) {
     QCOMPARE(dialogs.boxes().size(), std::size_t{1});
     QCOMPARE(dialogs.boxes().front().prompt, "Do you wish to exit?");
     QCOMPARE(dialogs.boxes().front().style, 292);

@@ -12,7 +12,7 @@ private slots:
         frmStopwatchProbe p(*w);
         p.control<QAction>("mnuHelp")->trigger();
         QCOMPARE(t.dialogs.boxes().size(), std::size_t{1});
-        const runtime::ScriptedDialogs::Box& box = t.dialogs.boxes().front();
+        const core::ScriptedDialogs::Box& box = t.dialogs.boxes().front();
         QCOMPARE(box.title, "Help");
         QCOMPARE(box.style, 0);
 

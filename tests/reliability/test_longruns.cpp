@@ -4,8 +4,8 @@
 // growth in memory.
 #include "support/probe.h"
 
-#include "runtime/dates.h"
-#include "runtime/format.h"
+#include "core/dates.h"
+#include "core/format.h"
 
 #include <QComboBox>
 #include <QLineEdit>

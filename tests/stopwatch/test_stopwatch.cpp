@@ -96,8 +96,8 @@ private slots:
         QCOMPARE(s.button->text(), "Reset");
         QCOMPARE(s.w->windowTitle(), kIdleCaption);
         QVERIFY(!st.blnSWStopped && st.blnSWResetDue);
-        QCOMPARE(st.intSWSeconds, runtime::Integer{12});
-        QCOMPARE(st.intCapSeconds, runtime::Integer{4});
+        QCOMPARE(st.intSWSeconds, core::Integer{12});
+        QCOMPARE(st.intCapSeconds, core::Integer{4});
         QCOMPARE(base(s.main), QColor(Qt::yellow));
 
         s.button->click(); // reset
@@ -110,8 +110,8 @@ private slots:
         QVERIFY(defaultBase == QColor(Qt::white));
         QVERIFY(s.validate->isEnabled());
         QVERIFY(st.blnSWReady && !st.blnSWResetDue);
-        QCOMPARE(st.intSWSeconds, runtime::Integer{0});
-        QCOMPARE(st.intCapSeconds, runtime::Integer{0});
+        QCOMPARE(st.intSWSeconds, core::Integer{0});
+        QCOMPARE(st.intCapSeconds, core::Integer{0});
 
         s.at(2000);
         s.button->click(); // and a new run starts
@@ -217,7 +217,7 @@ private slots:
         f.button->click(); // now the main display itself is no number
         QCOMPARE(f.main->text(), "00:00:12");
         QCOMPARE(f.button->text(), "H:MM:SS");
-        QCOMPARE(f.p.state().intSWHours, runtime::Integer{0});
+        QCOMPARE(f.p.state().intSWHours, core::Integer{0});
     }
 
     // The tick writes only a changed text; a write shows as a lost selection.
@@ -340,9 +340,9 @@ private slots:
 
     // The real clock and the real 5 ms timer.
     void realTimeRun() {
-        runtime::SystemClock clock;
+        platform::SystemClock clock;
         TestServices t;
-        const runtime::Services services{clock, t.dialogs, t.clockSetter};
+        const platform::Services services{clock, t.dialogs, t.clockSetter};
         frmStopwatch w(services);
         frmStopwatchProbe p(w);
         w.show();

@@ -184,10 +184,10 @@ private:
         return r;
     }
 
-    runtime::SystemClock clock_;
-    runtime::ScriptedDialogs dialogs_;
+    platform::SystemClock clock_;
+    core::ScriptedDialogs dialogs_;
     RecordingClockSetter setter_;
-    runtime::Services services_;
+    platform::Services services_;
     frmStopwatch window_;
     frmStopwatchProbe probe_;
     std::vector<Write> stopwatch_;

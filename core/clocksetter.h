@@ -1,0 +1,31 @@
+#pragma once
+// Setting the computer's clock.
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+
+namespace core {
+
+// The clock was left as it was, for a reason the user can act on: the system
+// refused (automatic time synchronisation, no permission, authorisation
+// refused or cancelled), or the time asked for cannot be set. reason() says
+// why in plain words, as one sentence.
+class ClockNotSet : public std::runtime_error {
+public:
+    explicit ClockNotSet(const std::string& reason) : std::runtime_error(reason) {}
+    [[nodiscard]] std::string reason() const { return what(); }
+};
+
+class ClockSetter {
+public:
+    ClockSetter() = default;
+    ClockSetter(const ClockSetter&) = delete;
+    ClockSetter& operator=(const ClockSetter&) = delete;
+    virtual ~ClockSetter() = default;
+
+    // Sets the computer's clock to an instant given in microseconds since
+    // 1970-01-01 00:00 UTC. Throws ClockNotSet when the clock stays as it was.
+    virtual void setClock(std::int64_t microsecondsUtc) = 0;
+};
+
+} // namespace core

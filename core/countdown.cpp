@@ -1,0 +1,117 @@
+#include "countdown.h"
+
+#include "convert.h"
+#include "dates.h"
+#include "errors.h"
+#include "format.h"
+
+#include <cmath>
+#include <limits>
+
+namespace core {
+
+namespace {
+constexpr double kSecondsPerMinute = 60.0;
+constexpr double kLongestCountdown = 86400.0; // seconds: 24 hours, 1440 minutes
+constexpr int kTickMilliseconds = 1000;
+} // namespace
+
+Countdown::Countdown(TimerWindowState& state, WindowView& view, const Clock& clock)
+    : state_(state), view_(view), clock_(clock) {}
+
+Single Countdown::lengthSeconds(std::string_view minutesText) {
+    const double seconds = scanValue(minutesText).value * kSecondsPerMinute;
+    try {
+        return toSingle(seconds);
+    } catch (const RuntimeError& error) {
+        if (error.number() != ErrorNumber::Overflow) {
+            throw;
+        }
+        const Single beyond = std::numeric_limits<Single>::infinity();
+        return std::signbit(seconds) ? -beyond : beyond;
+    }
+}
+
+Countdown::Begin Countdown::begin() {
+    if (!state_.blnCDReady) {
+        return Begin::Ignored;
+    }
+    view_.cdForeColor = kBlack;
+    view_.cdBackColor = kYellow;
+    // Validating: the stopwatch starts before the length is even read, so that
+    // it measures the whole countdown. A stopwatch that is not idle is left
+    // alone and the countdown runs without it.
+    if (state_.blnSWReady && *view_.validateTicked) {
+        return Begin::WithStopwatch;
+    }
+    view_.validateTicked = false;
+    return Begin::Alone;
+}
+
+Countdown::Length Countdown::enter() {
+    view_.validateEnabled = false;
+    state_.blnCDReady = false;
+    view_.cdTime = "START";
+    state_.sngCDSeconds = lengthSeconds(*view_.minutes);
+    // The limits apply to the narrowed length: 1440.00001 minutes narrows to
+    // exactly 86400 s and is accepted, 1440.001 to 86400.0625 s and is
+    // refused. A refusal leaves a stopwatch started by begin() running.
+    if (static_cast<double>(state_.sngCDSeconds) > kLongestCountdown) {
+        return Length::TooLong;
+    }
+    if (!(state_.sngCDSeconds >= 0.0F)) { // a negative zero starts, too
+        return Length::Negative;
+    }
+    state_.datCDEnd = addSeconds(clock_.now(), static_cast<double>(state_.sngCDSeconds));
+    view_.cdUnitVisible = true;
+    view_.cdTimerInterval = kTickMilliseconds;
+    view_.cdTimerEnabled = true;
+    return Length::Started;
+}
+
+Message Countdown::refusal(Length length) {
+    if (length == Length::Negative) {
+        return {"A negative number?!", MsgBoxStyle::OkOnly, "Come On!!"};
+    }
+    return {"24 hours is the maximum (1440 minutes).", MsgBoxStyle::OkOnly, {}};
+}
+
+void Countdown::refused(Length length) {
+    if (length == Length::Negative) {
+        view_.minutes = std::string();
+    }
+    view_.cdTime = "0:00:00";
+    view_.cdBackColor = kWhite;
+    state_.blnCDReady = true;
+}
+
+Countdown::Tick Countdown::tick() {
+    // Measured afresh from the end instant at every tick, so a late or missed
+    // tick makes no drift.
+    state_.sngCDLeft = differenceInDays(state_.datCDEnd, clock_.now());
+    if (state_.sngCDLeft > 0.0F) {
+        view_.cdTime = formatHms(state_.sngCDLeft);
+        view_.caption = *view_.cdTime;
+        return Tick::TimeLeft;
+    }
+    return Tick::Finish;
+}
+
+void Countdown::finish() {
+    view_.cdTimerEnabled = false;
+    view_.cdTime = "DONE";
+    view_.cdUnitVisible = false;
+    view_.cdForeColor = kGreen;
+    view_.cdBackColor = kBlack;
+    state_.blnCDReady = true;
+    if (!state_.blnSWRunning) {
+        view_.validateEnabled = true;
+    }
+    view_.caption = std::string(kIdleCaption); // the caption never shows "DONE"
+}
+
+void Countdown::stop() {
+    state_.datCDEnd = clock_.now();
+}
+
+} // namespace core

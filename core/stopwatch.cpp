@@ -1,0 +1,126 @@
+#include "stopwatch.h"
+
+#include "convert.h"
+#include "format.h"
+
+namespace core {
+
+Stopwatch::Stopwatch(TimerWindowState& state, WindowView& view, const Clock& clock)
+    : state_(state), view_(view), clock_(clock) {}
+
+Single Stopwatch::read(double& steady) const {
+    steady = clock_.steadySeconds();
+    return foldSeconds(steady);
+}
+
+std::string Stopwatch::elapsedText(Single reading, double steady) const {
+    return formatFixed2(elapsedRun(state_.sngSWStart, reading, steadyStart_, steady));
+}
+
+Stopwatch::Step Stopwatch::press() {
+    if (state_.blnSWReady) {
+        start();
+        return Step::Start;
+    }
+    if (state_.blnSWRunning) {
+        stop();
+        return Step::Stop;
+    }
+    if (state_.blnSWStopped) {
+        convert();
+        return Step::Convert;
+    }
+    if (state_.blnSWResetDue) {
+        reset();
+        return Step::Reset;
+    }
+    return Step::None;
+}
+
+void Stopwatch::start() {
+    state_.sngSWNow = read(steadyStart_);
+    // Enabling the timer before the start reading is stored is safe: no tick
+    // runs before the press has finished.
+    view_.swTimerEnabled = true;
+    state_.sngSWStart = state_.sngSWNow;
+    view_.swTime = elapsedText(state_.sngSWNow, steadyStart_);
+    state_.blnSWReady = false;
+    view_.swBackColor = kYellow;
+    view_.swButton = "Stop";
+    view_.swPauseVisible = true;
+    state_.blnSWRunning = true;
+    view_.validateEnabled = false;
+}
+
+void Stopwatch::stop() {
+    view_.swTimerEnabled = false;
+    double steady = 0.0;
+    state_.sngSWNow = read(steady);
+    view_.swTime = elapsedText(state_.sngSWNow, steady); // the result, even if the last tick showed it
+    state_.blnSWRunning = false;
+    view_.swButton = "H:MM:SS";
+    state_.blnSWStopped = true;
+    view_.swPauseVisible = false;
+    view_.swPause = "Capture";
+    // Unticked, so that a countdown ending later does not press the button
+    // again; the box stays disabled.
+    view_.validateTicked = false;
+}
+
+std::string_view Stopwatch::tick() {
+    double steady = 0.0;
+    state_.sngSWNow = read(steady);
+    tickText_ = elapsedText(state_.sngSWNow, steady);
+    return tickText_;
+}
+
+void Stopwatch::capture() {
+    double steady = 0.0;
+    state_.sngSWCapture = read(steady);
+    view_.swTime1 = elapsedText(state_.sngSWCapture, steady);
+    view_.swPause = "Refresh";
+}
+
+std::string Stopwatch::convertDisplay(std::string_view text, Integer& hours, Integer& minutes,
+                                      Integer& seconds) {
+    hours = longToInteger(textToLong(text) / 3600);
+    // The whole hours are taken off in 32-bit arithmetic, so that results of
+    // ten hours and more convert too. The rest is rounded, halves to even.
+    const Long wholeHours = Long{hours} * 3600;
+    const Long rest = floatToLong(textToDouble(text) - wholeHours);
+    minutes = longToInteger(rest / 60);
+    seconds = longToInteger(rest % 60);
+    return formatTwoDigits(hours) + ':' + formatTwoDigits(minutes) + ':' + formatTwoDigits(seconds);
+}
+
+void Stopwatch::convert() {
+    view_.swTime =
+        convertDisplay(*view_.swTime, state_.intSWHours, state_.intSWMinutes, state_.intSWSeconds);
+    view_.swTime1 = convertDisplay(*view_.swTime1, state_.intCapHours, state_.intCapMinutes,
+                                   state_.intCapSeconds);
+    view_.timeType = "Hr.....Min...Sec";
+    // Cleared only once both displays converted: a failure leaves the
+    // stopwatch Stopped and the next press tries again.
+    state_.blnSWStopped = false;
+    view_.swButton = "Reset";
+    view_.swPauseVisible = false;
+    state_.blnSWResetDue = true;
+    view_.caption = std::string(kIdleCaption);
+}
+
+void Stopwatch::reset() {
+    view_.swTime = "0.00";
+    view_.swTime1 = "0.00";
+    view_.caption = std::string(kIdleCaption);
+    view_.timeType = "Seconds";
+    state_.blnSWResetDue = false;
+    view_.swBackColor = kWhite;
+    view_.swButton = "Stopwatch";
+    state_.blnSWReady = true;
+    if (state_.blnCDReady) {
+        view_.validateEnabled = true;
+    }
+    state_.clearConvertedParts();
+}
+
+} // namespace core

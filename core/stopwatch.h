@@ -1,0 +1,64 @@
+#pragma once
+// The stopwatch of a timer window, without the window: one button steps
+// through start, stop, conversion of the result to hours, minutes and seconds,
+// and reset; while it runs, a tick keeps the main display current and a
+// capture copies the running time into the capture display.
+//
+// The model works on the window's state record and on the view, in the order
+// the window's handlers have always done it. An error in a step (a display
+// that does not convert) comes out as a RuntimeError with the steps before it
+// done; the caller's trap ends the handler there.
+#include "TimerWindowState.h"
+#include "clock.h"
+#include "windowview.h"
+
+#include <string>
+#include <string_view>
+
+namespace core {
+
+class Stopwatch {
+public:
+    Stopwatch(TimerWindowState& state, WindowView& view, const Clock& clock);
+
+    // What one press of the button did.
+    enum class Step { None, Start, Stop, Convert, Reset };
+
+    // One press: the first set flag decides. After a Start the window moves
+    // the focus to the capture button.
+    Step press();
+
+    // The refresh: reads the clock and returns the elapsed text. The window
+    // writes it only when its display shows something else.
+    [[nodiscard]] std::string_view tick();
+
+    // The capture: the running time into the capture display.
+    void capture();
+
+    // Back to idle: displays "0.00" on white, "Seconds", "Stopwatch", the idle
+    // caption; the box "Validate Countdown" enabled unless a countdown runs.
+    void reset();
+
+    // Splits one display text into hours, minutes and seconds and returns
+    // "hh:mm:ss". Error 13 for a text that is no number; error 6 beyond
+    // 32767 hours.
+    static std::string convertDisplay(std::string_view text, Integer& hours, Integer& minutes,
+                                      Integer& seconds);
+
+private:
+    void start();
+    void stop();
+    void convert();
+    // Reads the clock: the folded reading for the state record, the steady
+    // one for the whole days beyond the fold.
+    Single read(double& steady) const;
+    [[nodiscard]] std::string elapsedText(Single reading, double steady) const;
+
+    TimerWindowState& state_;
+    WindowView& view_;
+    const Clock& clock_;
+    double steadyStart_ = 0.0;
+    std::string tickText_;
+};
+
+} // namespace core
