@@ -1,0 +1,10 @@
+# Two monitors side by side on one Xvfb screen, the primary one on the right:
+# the windows open on the primary one. Skipped without Xvfb.
+add_executable(test_app_multimonitor ${CMAKE_CURRENT_LIST_DIR}/multimonitor.cpp)
+target_link_libraries(test_app_multimonitor PRIVATE horolux_testsupport)
+add_test(NAME app.multimonitor
+    COMMAND sh -c "command -v xvfb-run >/dev/null || exit 77; exec xvfb-run -a -s '-screen 0 2560x1024x24' /usr/bin/python3 '${CMAKE_CURRENT_LIST_DIR}/../support/monitors.py' LEFT:0:0:1280x1024 RIGHT:1280:0:1280x1024:primary -- '$<TARGET_FILE:test_app_multimonitor>'")
+set_tests_properties(app.multimonitor PROPERTIES
+    ENVIRONMENT "QT_QPA_PLATFORM=xcb;LC_ALL=C.UTF-8"
+    SKIP_RETURN_CODE 77
+    TIMEOUT 120)
