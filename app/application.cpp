@@ -1,5 +1,7 @@
 #include "application.h"
 
+#include "accessibility.h"
+
 #include <QApplication>
 #include <QGuiApplication>
 #include <QIcon>
@@ -25,4 +27,5 @@ void configureApplication() {
     icon.addFile(QStringLiteral(":/icons/horolux-16.xpm"), QSize(16, 16));
     icon.addFile(QStringLiteral(":/icons/horolux-32.xpm"), QSize(32, 32));
     QApplication::setWindowIcon(icon);
+    installAccessibility();
 }

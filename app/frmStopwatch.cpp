@@ -1,5 +1,6 @@
 #include "frmStopwatch.h"
 
+#include "accessibility.h"
 #include "controls.h"
 #include "layout.h"
 #include "core/dispatch.h"
@@ -77,7 +78,7 @@ QWidget* createWidget(const layout::Control& entry, QWidget* parent) {
     case Kind::CheckBox:
         return new QCheckBox(parent);
     case Kind::ComboBox: {
-        auto* combo = new QComboBox(parent);
+        auto* combo = new MinutesBox(parent);
         combo->setEditable(true);
         combo->setInsertPolicy(QComboBox::NoInsert);
         combo->setCompleter(nullptr); // inline completion would turn "12" into "120"
@@ -204,6 +205,14 @@ void frmStopwatch::createControls() {
     Label2 = namedChild<QLabel>(client, "Label2");
     Label1 = namedChild<QLabel>(client, "Label1");
     lblTimeType = namedChild<QLabel>(client, "lblTimeType");
+
+    // Each label names the field below or beside it, for a screen reader.
+    Label1->setBuddy(cmbMinutes);
+    Label2->setBuddy(txtCountdown);
+    Label3->setBuddy(Text1);
+    lblTimeType->setBuddy(txtSWTime);
+    cmbMinutes->lineEdit()->setAccessibleName(QStringLiteral("Countdown minutes, typed"));
+    cmdSWButton->setAccessibleName(stopwatchButtonName(cmdSWButton->text()));
 
     // The menu bar is drawn in the window on every desktop, so that the
     // client area keeps its size below it.
@@ -338,6 +347,7 @@ void frmStopwatch::showView() {
     }
     if (view_.swButton.takeWritten()) {
         cmdSWButton->setText(qs(*view_.swButton));
+        cmdSWButton->setAccessibleName(stopwatchButtonName(cmdSWButton->text()));
     }
     if (view_.swPauseVisible.takeWritten()) {
         cmdSWPause->setVisible(*view_.swPauseVisible);

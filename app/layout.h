@@ -19,7 +19,7 @@ struct Control {
     bool bold = true;
     std::string_view caption = {};
     std::string_view tooltip = {};
-    std::string_view accessibleName = {}; // for boxes without a caption
+    std::string_view accessibleName = {}; // for boxes without a caption, and repeated captions
     bool visible = true;
 };
 
@@ -63,11 +63,12 @@ inline constexpr std::array<Row, 20> kRows{{
             .height = 255, .tabIndex = 15, .fontPoints = 9.75, .bold = false,
             .caption = "Validate Countdown"},
     Control{.name = "cmdReset", .kind = Kind::CommandButton, .left = 6480, .top = 1920,
-            .width = 1215, .height = 555, .tabIndex = 4, .fontPoints = 13.5, .caption = "Stop"},
+            .width = 1215, .height = 555, .tabIndex = 4, .fontPoints = 13.5, .caption = "Stop",
+            .accessibleName = "Stop countdown"},
     Timer{.name = "tmrCountdown", .interval = 0},
     Control{.name = "cmbMinutes", .kind = Kind::ComboBox, .left = 4500, .top = 1335,
             .width = 1215, .height = 480, .tabIndex = 2, .fontPoints = 13.5,
-            .accessibleName = "Minutes"},
+            .accessibleName = "Countdown minutes"},
     Control{.name = "cmdCountdown", .kind = Kind::CommandButton, .left = 4500, .top = 1920,
             .width = 1815, .height = 555, .tabIndex = 3, .fontPoints = 13.5,
             .caption = "Countdown"},
