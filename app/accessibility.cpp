@@ -2,8 +2,8 @@
 
 #include "controls.h"
 
-#include <QAccessible>
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QAccessibleWidget>
 #include <QComboBox>
 #include <QLineEdit>
@@ -16,7 +16,8 @@ namespace {
 // the typed text as the value, with the drop-down list as an action.
 class MinutesBoxAccessible final : public QAccessibleWidget {
 public:
-    explicit MinutesBoxAccessible(MinutesBox* box) : QAccessibleWidget(box, QAccessible::ComboBox) {}
+    explicit MinutesBoxAccessible(MinutesBox* box)
+        : QAccessibleWidget(box, QAccessible::ComboBox) {}
 
     [[nodiscard]] QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Value) {

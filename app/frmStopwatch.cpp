@@ -2,8 +2,8 @@
 
 #include "accessibility.h"
 #include "controls.h"
-#include "layout.h"
 #include "core/dispatch.h"
+#include "layout.h"
 #include "platform/timer.h"
 
 #include <QAction>
@@ -27,9 +27,7 @@ using core::Single;
 namespace {
 
 // Visits a variant with one lambda per alternative.
-template <typename... Visitors> struct Overloaded : Visitors... {
-    using Visitors::operator()...;
-};
+template <typename... Visitors> struct Overloaded : Visitors... { using Visitors::operator()...; };
 
 QString qs(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -314,13 +312,15 @@ Single frmStopwatch::screenWidth() const {
 
 void frmStopwatch::setBackColor(QWidget* box, core::BoxColor color) {
     QPalette palette = box->palette();
-    palette.setColor(QPalette::Base, color ? toQColor(*color) : box->style()->standardPalette().color(QPalette::Base));
+    palette.setColor(QPalette::Base, color ? toQColor(*color)
+                                           : box->style()->standardPalette().color(QPalette::Base));
     box->setPalette(palette);
 }
 
 void frmStopwatch::setForeColor(QWidget* box, core::BoxColor color) {
     QPalette palette = box->palette();
-    palette.setColor(QPalette::Text, color ? toQColor(*color) : box->style()->standardPalette().color(QPalette::Text));
+    palette.setColor(QPalette::Text, color ? toQColor(*color)
+                                           : box->style()->standardPalette().color(QPalette::Text));
     box->setPalette(palette);
 }
 

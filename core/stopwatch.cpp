@@ -56,7 +56,8 @@ void Stopwatch::stop() {
     view_.swTimerEnabled = false;
     double steady = 0.0;
     state_.sngSWNow = read(steady);
-    view_.swTime = elapsedText(state_.sngSWNow, steady); // the result, even if the last tick showed it
+    view_.swTime =
+        elapsedText(state_.sngSWNow, steady); // the result, even if the last tick showed it
     state_.blnSWRunning = false;
     view_.swButton = "H:MM:SS";
     state_.blnSWStopped = true;

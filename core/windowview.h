@@ -47,14 +47,14 @@ private:
 
 struct WindowView {
     // The stopwatch.
-    Shown<std::string> swTime{"0.00"};            // txtSWTime
-    Shown<std::string> swTime1{"0.00"};           // txtSWTime1
-    Shown<BoxColor> swBackColor{std::nullopt};    // both stopwatch displays
+    Shown<std::string> swTime{"0.00"};             // txtSWTime
+    Shown<std::string> swTime1{"0.00"};            // txtSWTime1
+    Shown<BoxColor> swBackColor{std::nullopt};     // both stopwatch displays
     Shown<std::string_view> swButton{"Stopwatch"}; // cmdSWButton
-    Shown<std::string_view> swPause{"Capture"};   // cmdSWPause
+    Shown<std::string_view> swPause{"Capture"};    // cmdSWPause
     Shown<bool> swPauseVisible{false};
     Shown<std::string_view> timeType{"Seconds"}; // lblTimeType
-    Shown<bool> swTimerEnabled{false};            // tmrSWTimer
+    Shown<bool> swTimerEnabled{false};           // tmrSWTimer
 
     // The countdown.
     Shown<std::string> cdTime{"0:00:00"};      // txtCountdown
@@ -66,8 +66,8 @@ struct WindowView {
     Shown<std::string> minutes{""};            // cmbMinutes
 
     // Shared by both.
-    Shown<bool> validateTicked{false};  // chkCDCheck
-    Shown<bool> validateEnabled{true};  // chkCDCheck
+    Shown<bool> validateTicked{false};                     // chkCDCheck
+    Shown<bool> validateEnabled{true};                     // chkCDCheck
     Shown<std::string> caption{std::string(kIdleCaption)}; // the window's
 };
 

@@ -18,10 +18,11 @@ int QtDialogs::messageBox(QWidget* owner, const core::Message& message) {
     namespace MsgBoxResult = core::MsgBoxResult;
     const int style = message.style;
     QMessageBox box(owner);
-    box.setWindowTitle(QString::fromStdString(message.title.empty() ? core::kApplicationTitle
-                                                                    : message.title));
+    box.setWindowTitle(
+        QString::fromStdString(message.title.empty() ? core::kApplicationTitle : message.title));
     // Prompts break lines with CR LF; a label wants LF alone.
-    box.setText(QString::fromStdString(message.prompt).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    box.setText(QString::fromStdString(message.prompt)
+                    .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);
     switch (style & 0x70) {

@@ -18,8 +18,7 @@ void frmStopwatch::cmdSetYourClock_Click() {
         // Both timers are read: either one running blocks the change. now() is
         // UTC; the date kept is the local date of that instant.
         answer = core::setYourClock(tmrSWTimer->isEnabled(), tmrCountdown->isEnabled(),
-                                    txtTime->text(), services_.clock.now(),
-                                    services_.clockSetter);
+                                    txtTime->text(), services_.clock.now(), services_.clockSetter);
     }
     // The typed text stays for the user to correct.
     if (answer) {

@@ -1,7 +1,7 @@
 // Binds the clock setting, the help and the question before closing to their
 // events. Closing goes through closeEvent.
-#include "frmStopwatch.h"
 #include "core/dispatch.h"
+#include "frmStopwatch.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -15,8 +15,7 @@ void frmStopwatch::wireDialogEvents() {
     // The request goes to the application; every window answers it for itself.
     if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
         connect(app, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
-            core::dispatchEvent("Form_QueryUnload",
-                                   [this, &manager] { sessionEnding(manager); });
+            core::dispatchEvent("Form_QueryUnload", [this, &manager] { sessionEnding(manager); });
         });
     }
 #endif

@@ -35,8 +35,7 @@ void frmStopwatch::Form_QueryUnload(core::Integer& Cancel, core::Integer /*Unloa
     if (!question) {
         return;
     }
-    const core::Integer answer =
-        core::longToInteger(services_.dialogs.messageBox(this, *question));
+    const core::Integer answer = core::longToInteger(services_.dialogs.messageBox(this, *question));
     if (answer == core::MsgBoxResult::No) {
         Cancel = 1;
     }

@@ -116,10 +116,14 @@ private slots:
     void labelsNameTheirFields_data() {
         QTest::addColumn<QString>("label");
         QTest::addColumn<QString>("field");
-        QTest::newRow("Minutes") << "Label1" << "cmbMinutes";
-        QTest::newRow("Hr..Min...Sec") << "Label2" << "txtCountdown";
-        QTest::newRow("I. D.") << "Label3" << "Text1";
-        QTest::newRow("Seconds") << "lblTimeType" << "txtSWTime";
+        QTest::newRow("Minutes") << "Label1"
+                                 << "cmbMinutes";
+        QTest::newRow("Hr..Min...Sec") << "Label2"
+                                       << "txtCountdown";
+        QTest::newRow("I. D.") << "Label3"
+                               << "Text1";
+        QTest::newRow("Seconds") << "lblTimeType"
+                                 << "txtSWTime";
     }
     void labelsNameTheirFields() {
         QFETCH(QString, label);
