@@ -30,6 +30,11 @@ fi
 [ -x "$prefix/bin/horolux" ] || fail "bin/horolux is not executable"
 [ "$(head -c 4 "$prefix/bin/horolux" | od -An -c | tr -d ' ')" = '177ELF' ] ||
   fail "bin/horolux is not an ELF program"
+# Found by the dynamic linker in the system's folders alone: no RPATH or
+# RUNPATH, which would let libraries beside the program be loaded.
+if readelf -d "$prefix/bin/horolux" | grep -E '\((RPATH|RUNPATH)\)'; then
+  fail "bin/horolux carries a library search path"
+fi
 exec_line=$(grep -m1 '^Exec=' "$prefix/share/applications/$id.desktop")
 program=${exec_line#Exec=}
 program=${program%% *}
