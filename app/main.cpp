@@ -1,5 +1,6 @@
 // Horolux: starts the first timer window and runs until the last one closes.
 #include "application.h"
+#include "commandline.h"
 #include "frmStopwatch.h"
 #include "platform/clocksetters.h"
 #include "platform/dialogs.h"
@@ -25,6 +26,9 @@ void preferX11OnWayland() {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    if (const std::optional<int> status = handleCommandLine(argc, argv)) {
+        return *status;
+    }
     preferX11OnWayland();
     configureDisplayConnection();
     QApplication app(argc, argv);

@@ -47,5 +47,8 @@ if [ -n "$(find /var/lib/apt/lists -maxdepth 1 -name '*_Packages*' -print -quit 
 fi
 
 dpkg -x "$deb" "$work/root"
+# The changelog's latest entry is this version's.
+latest=$(zcat "$work/root/usr/share/doc/horolux/changelog.gz" | sed -n 1p)
+[[ $latest == "horolux ($version) "* ]] || fail "the changelog's latest entry is not horolux ($version): $latest"
 bash "$(dirname "$0")/check_tree.sh" "$work/root/usr" "$id" "$sizes"
 echo "check_package: $(basename "$deb") is sound"

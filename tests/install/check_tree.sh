@@ -13,6 +13,8 @@ expected=(
   share/applications/$id.desktop
   share/metainfo/$id.metainfo.xml
   share/doc/horolux/copyright
+  share/doc/horolux/changelog.gz
+  share/man/man1/horolux.1.gz
 )
 for size in "${sizes[@]}"; do
   expected+=("share/icons/hicolor/${size}x${size}/apps/$id.png")
@@ -28,6 +30,11 @@ fi
 [ -x "$prefix/bin/horolux" ] || fail "bin/horolux is not executable"
 [ "$(head -c 4 "$prefix/bin/horolux" | od -An -c | tr -d ' ')" = '177ELF' ] ||
   fail "bin/horolux is not an ELF program"
+# Found by the dynamic linker in the system's folders alone: no RPATH or
+# RUNPATH, which would let libraries beside the program be loaded.
+if readelf -d "$prefix/bin/horolux" | grep -E '\((RPATH|RUNPATH)\)'; then
+  fail "bin/horolux carries a library search path"
+fi
 exec_line=$(grep -m1 '^Exec=' "$prefix/share/applications/$id.desktop")
 program=${exec_line#Exec=}
 program=${program%% *}
@@ -46,6 +53,16 @@ for size in "${sizes[@]}"; do
     awk '{ print $1*16777216 + $2*65536 + $3*256 + $4, $5*16777216 + $6*65536 + $7*256 + $8 }')
   [ "$width" = "$size" ] && [ "$height" = "$size" ] || fail "$png is ${width}x${height}"
 done
+
+# The manual page and the changelog: gzip files without a stored name or time,
+# so that every build gives the same bytes (flags and time are bytes 4 to 8).
+for doc in share/man/man1/horolux.1.gz share/doc/horolux/changelog.gz; do
+  gzip -t "$prefix/$doc" || fail "$doc is not a sound gzip file"
+  [ "$(od -An -tx1 -j3 -N5 "$prefix/$doc" | tr -d ' \n')" = 0000000000 ] ||
+    fail "$doc stores a file name or a time"
+done
+grep '^\.TH HOROLUX 1 ' <(zcat "$prefix/share/man/man1/horolux.1.gz") >/dev/null ||
+  fail "share/man/man1/horolux.1.gz is not the manual page horolux(1)"
 
 grep -q '^Permission is hereby granted' "$prefix/share/doc/horolux/copyright" ||
   fail "share/doc/horolux/copyright does not hold the licence"

@@ -1,6 +1,6 @@
 # Installing Horolux as a desktop application: the application id across its
 # files, the desktop entry and metainfo as the desktop's own validators see
-# them, an installed tree, and the Debian package.
+# them, an installed tree, and the Debian package with Debian's own checks.
 set(install_tests ${CMAKE_CURRENT_LIST_DIR})
 
 string(REPLACE ";" "," icon_sizes "${HOROLUX_ICON_SIZES}")
@@ -28,5 +28,10 @@ add_test(NAME install.package
             ${CMAKE_CURRENT_BINARY_DIR}/install-package ${HOROLUX_APP_ID} "${HOROLUX_ICON_SIZES}"
             ${PROJECT_VERSION})
 
+# Debian's package checker on that package: no errors and no warnings.
+add_test(NAME install.lintian
+    COMMAND bash ${install_tests}/lintian.sh ${PROJECT_BINARY_DIR}/CPackConfig.cmake
+            ${CMAKE_CURRENT_BINARY_DIR}/install-lintian ${PROJECT_VERSION})
+
 set_tests_properties(install.desktop_entry install.metainfo install.tree install.package
-    PROPERTIES TIMEOUT 300)
+    install.lintian PROPERTIES TIMEOUT 300)

@@ -1,0 +1,118 @@
+#include "commandline.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+const QString kProgram = QStringLiteral("horolux");
+
+struct OwnOption {
+    QStringList names;
+    QString description;
+};
+
+// The program's own options, in the order the help lists them.
+const OwnOption kHelp{{QStringLiteral("h"), QStringLiteral("help")},
+                      QStringLiteral("Show this help and exit.")};
+const OwnOption kVersion{{QStringLiteral("v"), QStringLiteral("version")},
+                         QStringLiteral("Show the version and exit.")};
+
+// The options a QApplication takes out of the command line on Linux with Qt
+// 6.4 (on every platform, then those of its X11 platform): accepted here and
+// left to it. Each may also be written with two dashes.
+const char* const kQtOptionsWithValue[] = {
+    "platform", "platformpluginpath", "platformtheme", "plugin", "qmljsdebugger", "qwindowgeometry",
+    "qwindowicon", "qwindowtitle", "session", "style", "stylesheet",
+    // X11
+    "display", "name", "visual", "geometry", "title", "icon"};
+const char* const kQtFlags[] = {"reverse", "widgetcount", "testability", "qdevel", "qdebug",
+                                // X11
+                                "nograb", "dograb"};
+
+QString helpText() {
+    const auto line = [](const OwnOption& option) {
+        const QString names = QStringLiteral("-%1, --%2").arg(option.names[0], option.names[1]);
+        return QStringLiteral("  %1  %2\n").arg(names, -13).arg(option.description);
+    };
+    return QStringLiteral("Usage: %1 [options]\n"
+                          "Horolux, a stopwatch and countdown timer for the desktop. Each window\n"
+                          "holds a stopwatch, a countdown that can drive it and a box that sets\n"
+                          "the computer's clock; \"Another Timer?\" opens one more.\n"
+                          "\n"
+                          "Options:\n")
+               .arg(kProgram) +
+           line(kHelp) + line(kVersion) +
+           QStringLiteral("\n"
+                          "Qt's own options work as in every Qt program, among them\n"
+                          "-platform NAME, -display DISPLAY, -style STYLE and -reverse.\n"
+                          "See horolux(1).\n");
+}
+
+CommandLine refusal(const QString& message) {
+    return {
+        CommandLine::Action::Refuse,
+        QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n").arg(kProgram, message)};
+}
+
+} // namespace
+
+CommandLine parseCommandLine(const QStringList& arguments) {
+    QCommandLineParser parser;
+    // -platform is one option, as Qt reads it, not the letters p, l, a, ...
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help(kHelp.names, kHelp.description);
+    const QCommandLineOption version(kVersion.names, kVersion.description);
+    parser.addOption(help);
+    parser.addOption(version);
+    for (const char* name : kQtOptionsWithValue) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char* name : kQtFlags) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+
+    if (!parser.parse(arguments)) {
+        return refusal(parser.errorText());
+    }
+    const QStringList extra = parser.positionalArguments();
+    if (!extra.isEmpty()) {
+        return refusal(QStringLiteral("Unexpected argument '%1'.").arg(extra.first()));
+    }
+    if (parser.isSet(help)) {
+        return {CommandLine::Action::ShowHelp, helpText()};
+    }
+    if (parser.isSet(version)) {
+        return {CommandLine::Action::ShowVersion,
+                QStringLiteral("%1 %2\n").arg(kProgram, QStringLiteral(HOROLUX_VERSION))};
+    }
+    return {};
+}
+
+std::optional<int> handleCommandLine(int argc, const char* const* argv) {
+    QStringList arguments;
+    arguments.reserve(argc);
+    for (int i = 0; i < argc; ++i) {
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    }
+    const CommandLine line = parseCommandLine(arguments);
+    switch (line.action) {
+    case CommandLine::Action::Run:
+        return std::nullopt;
+    case CommandLine::Action::ShowHelp:
+    case CommandLine::Action::ShowVersion:
+        std::fputs(line.text.toLocal8Bit().constData(), stdout);
+        return std::fflush(stdout) == 0 ? EXIT_SUCCESS : EXIT_FAILURE;
+    case CommandLine::Action::Refuse:
+        std::fputs(line.text.toLocal8Bit().constData(), stderr);
+        return EXIT_FAILURE;
+    }
+    return EXIT_FAILURE;
+}

@@ -1,0 +1,25 @@
+#pragma once
+// The command line, read before the QApplication exists: --help and --version
+// answer at once and need no display; Qt's own options (-platform, -display,
+// -style, ...) are left for the QApplication to take; anything else is refused
+// before a window opens.
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+struct CommandLine {
+    enum class Action { Run, ShowHelp, ShowVersion, Refuse };
+    Action action = Action::Run;
+    // The help or the version for standard output, or the refusal for standard
+    // error; each ends with a newline. Empty for Run.
+    QString text;
+};
+
+// Reads the arguments as the program received them, its own name first.
+CommandLine parseCommandLine(const QStringList& arguments);
+
+// Call first in main(), with main's arguments. Prints the help, the version or
+// the refusal and returns the exit status; returns nothing when the program is
+// to start its windows.
+std::optional<int> handleCommandLine(int argc, const char* const* argv);

@@ -1,0 +1,92 @@
+// The command line as the program reads it before any window exists: its own
+// options, Qt's options left for the QApplication, and everything else refused.
+#include "commandline.h"
+
+#include <QTest>
+
+using Action = CommandLine::Action;
+
+Q_DECLARE_METATYPE(CommandLine::Action)
+
+class TestCommandLine : public QObject {
+    Q_OBJECT
+
+private slots:
+    void actions_data();
+    void actions();
+};
+
+void TestCommandLine::actions_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<Action>("action");
+    // For a refusal, what the message must quote; empty otherwise.
+    QTest::addColumn<QString>("named");
+
+    const auto row = [](const char* name, const QString& line, Action action,
+                        const QString& named = QString()) {
+        QStringList arguments{QStringLiteral("/usr/bin/horolux")};
+        if (!line.isEmpty()) {
+            arguments += line.split(QLatin1Char(' '));
+        }
+        QTest::newRow(name) << arguments << action << named;
+    };
+    row("no arguments", {}, Action::Run);
+    row("--help", QStringLiteral("--help"), Action::ShowHelp);
+    row("-h", QStringLiteral("-h"), Action::ShowHelp);
+    row("-help", QStringLiteral("-help"), Action::ShowHelp);
+    row("--version", QStringLiteral("--version"), Action::ShowVersion);
+    row("-v", QStringLiteral("-v"), Action::ShowVersion);
+    row("help before version", QStringLiteral("--version --help"), Action::ShowHelp);
+
+    // Qt's options, with their values, in the forms Qt reads.
+    row("-platform", QStringLiteral("-platform offscreen"), Action::Run);
+    row("--platform", QStringLiteral("--platform offscreen"), Action::Run);
+    row("-platform with options", QStringLiteral("-platform xcb:nodbus"), Action::Run);
+    row("-style value", QStringLiteral("-style Fusion"), Action::Run);
+    row("-style=value", QStringLiteral("-style=Fusion"), Action::Run);
+    row("-stylesheet=value", QStringLiteral("-stylesheet=/tmp/a.qss"), Action::Run);
+    row("X11 options", QStringLiteral("-display :1 -name timer -geometry 300x200+0+0 -nograb"),
+        Action::Run);
+    row("flags", QStringLiteral("-reverse -widgetcount"), Action::Run);
+    row("session restore", QStringLiteral("-session 10ab3f_1"), Action::Run);
+    row("a value starting with a dash", QStringLiteral("-qwindowtitle -reverse"), Action::Run);
+    row("Qt's option, then help", QStringLiteral("-platform offscreen --help"), Action::ShowHelp);
+    row("Qt's option, then version", QStringLiteral("-display :0 -v"), Action::ShowVersion);
+
+    // Refused, naming what was wrong.
+    row("unknown long option", QStringLiteral("--frobnicate"), Action::Refuse,
+        QStringLiteral("'frobnicate'"));
+    row("unknown single dash", QStringLiteral("-x"), Action::Refuse, QStringLiteral("'x'"));
+    row("no bundled letters", QStringLiteral("-hv"), Action::Refuse, QStringLiteral("'hv'"));
+    row("unknown beside help", QStringLiteral("--help --frobnicate"), Action::Refuse,
+        QStringLiteral("'frobnicate'"));
+    row("argument", QStringLiteral("notes.txt"), Action::Refuse, QStringLiteral("'notes.txt'"));
+    row("argument after --", QStringLiteral("-- --help"), Action::Refuse,
+        QStringLiteral("'--help'"));
+    row("Qt's option without its value", QStringLiteral("-reverse -platform"), Action::Refuse,
+        QStringLiteral("'-platform'"));
+    row("value for a flag", QStringLiteral("--version=2"), Action::Refuse,
+        QStringLiteral("'--version'"));
+}
+
+void TestCommandLine::actions() {
+    QFETCH(QStringList, arguments);
+    QFETCH(Action, action);
+    QFETCH(QString, named);
+
+    const CommandLine line = parseCommandLine(arguments);
+    QCOMPARE(line.action, action);
+    if (action == Action::Run) {
+        QVERIFY(line.text.isEmpty());
+    } else {
+        QVERIFY2(line.text.endsWith(QLatin1Char('\n')), qPrintable(line.text));
+    }
+    if (action == Action::Refuse) {
+        QVERIFY2(line.text.startsWith(QStringLiteral("horolux: ")), qPrintable(line.text));
+        QVERIFY2(line.text.contains(named), qPrintable(line.text));
+        QVERIFY2(line.text.contains(QStringLiteral("horolux --help")), qPrintable(line.text));
+    }
+}
+
+QTEST_GUILESS_MAIN(TestCommandLine)
+#include "test_commandline.moc"
