@@ -10,8 +10,10 @@ declare -A profiles=(
   [run]="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libcanberra-dev
          fonts-liberation2 sound-theme-freedesktop"
   # the suite: a headless X server, a private D-Bus with a mock timedated, a
-  # German locale, the desktop's validators, CPack's dpkg-shlibdeps
-  [test]="xvfb xauth dbus-daemon python3-dbusmock locales desktop-file-utils appstream dpkg-dev"
+  # German locale, the desktop's validators, CPack's dpkg-shlibdeps, and a
+  # private PulseAudio server that the bell is played to and recorded from
+  [test]="xvfb xauth dbus-daemon python3-dbusmock locales desktop-file-utils appstream dpkg-dev
+          libcanberra-pulse pulseaudio pulseaudio-utils"
   # the micro-benchmarks, and the X client of bench/measure.sh
   [bench]="libbenchmark-dev libxcb1-dev libxcb-damage0-dev libxcb-xtest0-dev python3 xvfb xauth"
   # libFuzzer comes with clang's runtime
