@@ -11,9 +11,11 @@ declare -A profiles=(
          fonts-liberation2 sound-theme-freedesktop"
   # the suite: a headless X server, a private D-Bus with a mock timedated, a
   # German locale, the desktop's validators, CPack's dpkg-shlibdeps, Debian's
-  # package checker
+  # package checker, a private PulseAudio server that the bell is played to
+  # and recorded from, and Xlib's RandR library that splits an X screen into
+  # monitors
   [test]="xvfb xauth dbus-daemon python3-dbusmock locales desktop-file-utils appstream dpkg-dev
-          lintian"
+          lintian libcanberra-pulse pulseaudio pulseaudio-utils libx11-6 libxrandr2"
   # the micro-benchmarks, and the X client of bench/measure.sh
   [bench]="libbenchmark-dev libxcb1-dev libxcb-damage0-dev libxcb-xtest0-dev python3 xvfb xauth"
   # libFuzzer comes with clang's runtime
