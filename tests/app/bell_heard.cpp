@@ -21,7 +21,6 @@
 #include <QPushButton>
 #include <QTest>
 
-#include <cstdint>
 #include <cstdio>
 #include <ctime>
 #include <memory>
