@@ -261,24 +261,20 @@ private slots:
     // Only the default action of this notifier's own notification, from the
     // service that showed it, brings the window back.
     void activation_data() {
-        QTest::addColumn<bool>("closedFirst"); // the service reported it closed before
         QTest::addColumn<uint>("id");
         QTest::addColumn<QString>("action");
         QTest::addColumn<bool>("fromStranger"); // sent by another program on the bus
         QTest::addColumn<int>("activations");
         const QString byDefault = QStringLiteral("default");
-        QTest::newRow("its default action") << false << kFirstId << byDefault << false << 1;
-        QTest::newRow("another action")
-            << false << kFirstId << QStringLiteral("snooze") << false << 0;
-        QTest::newRow("another notification") << false << kFirstId + 7 << byDefault << false << 0;
-        QTest::newRow("another sender") << false << kFirstId << byDefault << true << 0;
-        QTest::newRow("after the service closed it") << true << kFirstId << byDefault << false << 0;
+        QTest::newRow("its default action") << kFirstId << byDefault << false << 1;
+        QTest::newRow("another action") << kFirstId << QStringLiteral("snooze") << false << 0;
+        QTest::newRow("another notification") << kFirstId + 7 << byDefault << false << 0;
+        QTest::newRow("another sender") << kFirstId << byDefault << true << 0;
     }
     void activation() {
         if (standIn_.isEmpty()) {
             QSKIP("needs the notification stand-in");
         }
-        QFETCH(bool, closedFirst);
         QFETCH(uint, id);
         QFETCH(QString, action);
         QFETCH(bool, fromStranger);
@@ -289,9 +285,6 @@ private slots:
         notifier.show(QStringLiteral("Tea: countdown done"), QString(), [&] { ++activated; });
         QVERIFY(waitForCalls("Notify", 1));
         QVERIFY(barrier());
-        if (closedFirst) {
-            emitSignal("NotificationClosed", "uu", {kFirstId, 2U}); // dismissed by the user
-        }
         if (fromStranger) {
             QDBusConnection stranger = QDBusConnection::connectToBus(
                 QString::fromUtf8(qgetenv("DBUS_SESSION_BUS_ADDRESS")), QStringLiteral("stranger"));
