@@ -1,0 +1,22 @@
+#include "notifier.h"
+
+#if HOROLUX_LINUX_DESKTOP
+#include "dbusnotifier.h"
+#endif
+
+namespace platform {
+
+void NullNotifier::show(const QString& /*summary*/, const QString& /*body*/,
+                        std::function<void()> /*onActivated*/) {}
+
+void NullNotifier::withdraw() {}
+
+std::unique_ptr<Notifier> makeDesktopNotifier() {
+#if HOROLUX_LINUX_DESKTOP
+    return std::make_unique<DBusNotifier>();
+#else
+    return std::make_unique<NullNotifier>();
+#endif
+}
+
+} // namespace platform
