@@ -117,7 +117,8 @@ template <typename T> T* namedChild(const QObject* parent, std::string_view name
 
 } // namespace
 
-frmStopwatch::frmStopwatch(const platform::Services& services) : services_(services) {
+frmStopwatch::frmStopwatch(const platform::Services& services)
+    : services_(services), notifier_(services.makeNotifier()) {
     setObjectName(QStringLiteral("frmStopwatch"));
     setAttribute(Qt::WA_DeleteOnClose); // a window lives until it is closed
     setWindowTitle(qs(core::kIdleCaption));
@@ -252,6 +253,14 @@ bool frmStopwatch::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void frmStopwatch::changeEvent(QEvent* event) {
+    // Back at the window: a notification of its finish has done its work.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        notifier_->withdraw();
+    }
+    QMainWindow::changeEvent(event);
 }
 
 void frmStopwatch::dispatch(Handler handler) {

@@ -15,6 +15,7 @@
 #include <QMainWindow>
 #include <QString>
 
+#include <memory>
 #include <span>
 #include <string_view>
 
@@ -54,6 +55,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override; // asks Form_QueryUnload
 
 private:
@@ -115,6 +117,10 @@ private:
     core::WindowView view_;
     core::Stopwatch stopwatch_{state_, view_, services_.clock};
     core::Countdown countdown_{state_, view_, services_.clock};
+    // The desktop notification of a countdown that finished while the user
+    // looked elsewhere; withdrawn when they come back.
+    std::unique_ptr<platform::Notifier> notifier_;
+    void noticeFinish();
     bool settingClock_ = false;   // the clock setter is waiting: the window may not close
     bool closeConfirmed_ = false; // the user already answered Yes: close without asking
 

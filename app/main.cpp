@@ -37,7 +37,7 @@ int main(int argc, char* argv[]) {
     platform::SystemClock clock;
     platform::QtDialogs dialogs;
     const std::unique_ptr<core::ClockSetter> clockSetter = platform::makeSystemClockSetter();
-    const platform::Services services{clock, dialogs, *clockSetter};
+    const platform::Services services{clock, dialogs, *clockSetter, platform::makeDesktopNotifier};
 
     // A timer window has no parent and deletes itself when it is closed.
     auto* first = new frmStopwatch(services);

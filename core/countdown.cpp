@@ -110,6 +110,20 @@ void Countdown::finish() {
     view_.caption = std::string(kIdleCaption); // the caption never shows "DONE"
 }
 
+std::string Countdown::doneSummary(std::string_view identification) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!identification.empty() && blank(identification.front())) {
+        identification.remove_prefix(1);
+    }
+    while (!identification.empty() && blank(identification.back())) {
+        identification.remove_suffix(1);
+    }
+    if (identification.empty()) {
+        return "Countdown done";
+    }
+    return std::string(identification) + ": countdown done";
+}
+
 void Countdown::stop() {
     state_.datCDEnd = clock_.now();
 }

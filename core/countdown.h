@@ -14,6 +14,7 @@
 #include "message.h"
 #include "windowview.h"
 
+#include <string>
 #include <string_view>
 
 namespace core {
@@ -52,6 +53,10 @@ public:
     // "DONE" in green on black, the countdown idle, the idle caption. The
     // caller rings the bell.
     void finish();
+
+    // The one line a desktop notification gives a finished countdown, naming
+    // the timer by its identification text when one is typed.
+    [[nodiscard]] static std::string doneSummary(std::string_view identification);
 
     // "Stop": the next tick finds no time left and finishes.
     void stop();

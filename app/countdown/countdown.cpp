@@ -7,7 +7,10 @@
 #include "core/errors.h"
 #include "platform/timer.h"
 
+#include <QLineEdit>
 #include <QPushButton>
+
+#include <string>
 
 void frmStopwatch::wireCountdownEvents() {
     bind(cmdCountdown, &QPushButton::clicked, &frmStopwatch::cmdCountdown_Click);
@@ -24,6 +27,7 @@ void frmStopwatch::cmdCountdown_Click() {
         if (begin == Countdown::Begin::Ignored) {
             return;
         }
+        notifier_->withdraw(); // the last finish is old news
         if (begin == Countdown::Begin::WithStopwatch) {
             cmdSWButton_Click();
         }
@@ -48,10 +52,28 @@ void frmStopwatch::tmrCountdown_Timer() {
             countdown_.finish();
             showView();
             services_.dialogs.beep();
+            noticeFinish();
             return;
         }
         showView();
     });
+}
+
+void frmStopwatch::noticeFinish() {
+    // The user is looking at this window: the display says it all.
+    if (isActiveWindow()) {
+        return;
+    }
+    const std::string summary = core::Countdown::doneSummary(Text1->text().toStdString());
+    notifier_->show(QString::fromStdString(summary), QStringLiteral("The countdown has finished."),
+                    [this] {
+                        // The notification picked: this window comes to the front.
+                        if (isMinimized()) {
+                            showNormal();
+                        }
+                        raise();
+                        activateWindow();
+                    });
 }
 
 void frmStopwatch::cmdReset_Click() {

@@ -5,6 +5,7 @@
 #include "core/convert.h"
 #include "core/dispatch.h"
 #include "core/windowdialogs.h"
+#include "platform/notifier.h"
 #include "platform/timer.h"
 
 #include <QApplication>
@@ -57,9 +58,11 @@ void frmStopwatch::closeEvent(QCloseEvent* event) {
             return;
         }
     }
-    // The close goes ahead: no tick and no beep from this window after it.
+    // The close goes ahead: no tick, no beep and no notification from this
+    // window after it.
     tmrSWTimer->setEnabled(false);
     tmrCountdown->setEnabled(false);
+    notifier_->withdraw();
     event->accept();
 }
 

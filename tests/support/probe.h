@@ -6,6 +6,7 @@
 #include "platform/timer.h"
 #include "support/fakeclock.h"
 #include "support/recordingclocksetter.h"
+#include "support/recordingnotifier.h"
 #include "support/scripteddialogs.h"
 
 #include <QApplication>
@@ -22,7 +23,8 @@ struct TestServices {
     FakeClock clock;
     ScriptedDialogs dialogs;
     RecordingClockSetter clockSetter;
-    platform::Services services{clock, dialogs, clockSetter};
+    NotificationLog notifications;
+    platform::Services services{clock, dialogs, clockSetter, notifications.maker()};
 
     [[nodiscard]] std::unique_ptr<frmStopwatch> window() const {
         return std::make_unique<frmStopwatch>(services);
