@@ -7,6 +7,8 @@
 // test suite runs it short with wide tolerances.
 #include "support/probe.h"
 
+#include "platform/systemclock.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEventLoop>
@@ -185,7 +187,7 @@ private:
     }
 
     platform::SystemClock clock_;
-    core::ScriptedDialogs dialogs_;
+    ScriptedDialogs dialogs_;
     RecordingClockSetter setter_;
     platform::Services services_;
     frmStopwatch window_;
