@@ -4,6 +4,7 @@
 #include "layout.h"
 #include "runtime/dispatch.h"
 #include "runtime/timer.h"
+#include "shortcuts.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -127,6 +128,7 @@ frmStopwatch::frmStopwatch(const runtime::Services& services) : services_(servic
     setFont(windowFont());
     createControls();
     wireEvents();
+    installTimerShortcuts(*this);
     Form_Load();
 }
 

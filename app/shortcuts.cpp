@@ -1,0 +1,138 @@
+#include "shortcuts.h"
+
+#include <QAbstractButton>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QPointer>
+#include <QShortcutEvent>
+#include <QWidget>
+
+#include <array>
+#include <vector>
+
+namespace {
+
+struct Binding {
+    const char* button; // object name
+    Qt::Key key;
+    const char* tip; // the tooltip, before the key's name
+};
+
+// Function keys, because no control of the window types or edits with them
+// (the combo box opens its list with F4) and desktops leave F5 to F8 to the
+// program in front. F1 (help), F10 (menu bar), F11 (full screen) and F12 are
+// often taken. Ctrl with a letter would clash with the text boxes' editing keys.
+constexpr std::array<Binding, 4> kBindings{{
+    {"cmdSWButton", Qt::Key_F5, "Start, stop, H:MM:SS, reset"},
+    {"cmdSWPause", Qt::Key_F6, "Capture the running time"},
+    {"cmdCountdown", Qt::Key_F7, "Start the countdown"},
+    {"cmdReset", Qt::Key_F8, "Stop the countdown"},
+}};
+
+// Each key is the button's own shortcut, so that accessibility tools report
+// it as the key of the button's press action, and Qt decides when it applies:
+// only in the active window, not while a message box blocks it or the combo
+// box's list is open, and only while the button is visible and enabled.
+// What the key then does is this class's: Qt's default for a button shortcut
+// is an animated click, whose press lands 100 ms late and leaves the focus
+// where it was. A stopwatch must read its clock at the key press.
+class TimerShortcuts final : public QObject {
+public:
+    explicit TimerShortcuts(QWidget& window) : QObject(&window) {}
+
+    void add(QAbstractButton& button, const QKeySequence& key) {
+        keys_.push_back({&button, key});
+        button.setShortcut(key);
+        button.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::Shortcut: {
+            const auto* shortcut = static_cast<QShortcutEvent*>(event);
+            for (const Key& k : keys_) {
+                if (k.button == watched && shortcut->key() == k.key && !shortcut->isAmbiguous()) {
+                    press(*k.button);
+                    return true;
+                }
+            }
+            break;
+        }
+        case QEvent::Paint:
+            // Setting a button's caption replaces its shortcut with the
+            // caption's mnemonic (none here), and always repaints the button:
+            // the key goes back before anyone can miss it.
+            for (const Key& k : keys_) {
+                if (k.button == watched) {
+                    restore(k);
+                }
+            }
+            break;
+        case QEvent::ShortcutOverride: {
+            // A key the focused control does not want, on its way to the
+            // shortcuts. A caption may have changed since the last repaint.
+            auto* key = static_cast<QKeyEvent*>(event);
+            const QKeySequence pressed(key->keyCombination());
+            for (const Key& k : keys_) {
+                if (k.key == pressed) {
+                    if (key->isAutoRepeat()) {
+                        // A held key presses its button once, as a held
+                        // mouse button or space bar does.
+                        key->accept();
+                        return true;
+                    }
+                    for (const Key& each : keys_) {
+                        restore(each);
+                    }
+                    break;
+                }
+            }
+            break;
+        }
+        default:
+            break;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    struct Key {
+        QPointer<QAbstractButton> button;
+        QKeySequence key;
+    };
+
+    static void restore(const Key& k) {
+        if (k.button != nullptr && k.button->shortcut() != k.key) {
+            k.button->setShortcut(k.key);
+        }
+    }
+
+    // As a click with the mouse: the focus moves to the button, then the
+    // button is clicked and its handler runs.
+    static void press(QAbstractButton& button) {
+        if ((button.focusPolicy() & Qt::ClickFocus) != 0) {
+            button.setFocus(Qt::ShortcutFocusReason);
+        }
+        button.click();
+    }
+
+    std::vector<Key> keys_;
+};
+
+} // namespace
+
+void installTimerShortcuts(QWidget& window) {
+    auto* shortcuts = new TimerShortcuts(window);
+    window.installEventFilter(shortcuts); // sees the keys the controls pass on
+    for (const Binding& binding : kBindings) {
+        auto* button = window.findChild<QAbstractButton*>(QLatin1String(binding.button));
+        if (button == nullptr) {
+            continue;
+        }
+        const QKeySequence key(binding.key);
+        button->setToolTip(QStringLiteral("%1 (%2)").arg(QLatin1String(binding.tip),
+                                                         key.toString(QKeySequence::NativeText)));
+        shortcuts->add(*button, key);
+    }
+}
