@@ -7,6 +7,7 @@
 #include <QShortcutEvent>
 #include <QWidget>
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -71,22 +72,26 @@ protected:
             break;
         case QEvent::ShortcutOverride: {
             // A key the focused control does not want, on its way to the
-            // shortcuts. A caption may have changed since the last repaint.
+            // shortcuts.
             auto* key = static_cast<QKeyEvent*>(event);
-            const QKeySequence pressed(key->keyCombination());
+            if (!ours(*key)) {
+                break;
+            }
+            if (isRepeat(*key)) {
+                // A held key presses its button once, as a held mouse button
+                // or space bar does.
+                key->accept();
+                return true;
+            }
             for (const Key& k : keys_) {
-                if (k.key == pressed) {
-                    if (key->isAutoRepeat()) {
-                        // A held key presses its button once, as a held
-                        // mouse button or space bar does.
-                        key->accept();
-                        return true;
-                    }
-                    for (const Key& each : keys_) {
-                        restore(each);
-                    }
-                    break;
-                }
+                restore(k); // a caption may have changed since the last repaint
+            }
+            break;
+        }
+        case QEvent::KeyRelease: {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if (ours(*key)) {
+                lastRelease_ = {key->key(), key->timestamp()};
             }
             break;
         }
@@ -101,6 +106,21 @@ private:
         QPointer<QAbstractButton> button;
         QKeySequence key;
     };
+
+    [[nodiscard]] bool ours(const QKeyEvent& key) const {
+        const QKeySequence pressed(key.keyCombination());
+        return std::any_of(keys_.begin(), keys_.end(),
+                           [&pressed](const Key& k) { return k.key == pressed; });
+    }
+
+    // A key held down repeats as a release and a press at the same instant.
+    // Qt marks the pair as a repeat only when it finds the press already
+    // waiting behind the release, which a busy moment can hide from it.
+    // Events made up without a time (0) are never repeats by their time.
+    [[nodiscard]] bool isRepeat(const QKeyEvent& press) const {
+        return press.isAutoRepeat() || (press.timestamp() != 0 && press.key() == lastRelease_.key &&
+                                        press.timestamp() == lastRelease_.time);
+    }
 
     static void restore(const Key& k) {
         if (k.button != nullptr && k.button->shortcut() != k.key) {
@@ -118,6 +138,10 @@ private:
     }
 
     std::vector<Key> keys_;
+    struct {
+        int key = 0;
+        quint64 time = 0;
+    } lastRelease_;
 };
 
 } // namespace
