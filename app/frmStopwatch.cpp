@@ -5,6 +5,7 @@
 #include "core/dispatch.h"
 #include "layout.h"
 #include "platform/timer.h"
+#include "shortcuts.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -125,6 +126,7 @@ frmStopwatch::frmStopwatch(const platform::Services& services)
     setFont(windowFont());
     createControls();
     wireEvents();
+    installTimerShortcuts(*this);
     Form_Load();
 }
 
@@ -356,6 +358,7 @@ void frmStopwatch::showView() {
     }
     if (view_.swButton.takeWritten()) {
         cmdSWButton->setText(qs(*view_.swButton));
+        keepTimerShortcut(*cmdSWButton);
         cmdSWButton->setAccessibleName(stopwatchButtonName(cmdSWButton->text()));
     }
     if (view_.swPauseVisible.takeWritten()) {
@@ -363,6 +366,7 @@ void frmStopwatch::showView() {
     }
     if (view_.swPause.takeWritten()) {
         cmdSWPause->setText(qs(*view_.swPause));
+        keepTimerShortcut(*cmdSWPause);
     }
     if (view_.timeType.takeWritten()) {
         lblTimeType->setText(qs(*view_.timeType));
