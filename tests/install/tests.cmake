@@ -30,3 +30,8 @@ add_test(NAME install.package
 
 set_tests_properties(install.desktop_entry install.metainfo install.tree install.package
     PROPERTIES TIMEOUT 300)
+
+# The program carries no test code: none of the doubles in tests/support/.
+add_test(NAME install.no_test_doubles
+    COMMAND sh -c "if nm -C \"$0\" | grep -E 'FakeClock|ScriptedDialogs|RecordingClockSetter|frmStopwatchProbe'; then exit 1; fi"
+            $<TARGET_FILE:horolux>)
