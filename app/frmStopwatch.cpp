@@ -29,6 +29,8 @@ namespace {
 template <typename... Visitors> struct Overloaded : Visitors... {
     using Visitors::operator()...;
 };
+// Spelled out for compilers without deduction for aggregates (clang before 17).
+template <typename... Visitors> Overloaded(Visitors...) -> Overloaded<Visitors...>;
 
 QString qs(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
