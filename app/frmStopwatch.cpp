@@ -28,7 +28,11 @@ using core::Single;
 namespace {
 
 // Visits a variant with one lambda per alternative.
-template <typename... Visitors> struct Overloaded : Visitors... { using Visitors::operator()...; };
+template <typename... Visitors> struct Overloaded : Visitors... {
+    using Visitors::operator()...;
+};
+// Spelled out for compilers without deduction for aggregates (clang before 17).
+template <typename... Visitors> Overloaded(Visitors...) -> Overloaded<Visitors...>;
 
 QString qs(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));

@@ -18,6 +18,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <variant>
+
 namespace {
 
 constexpr int kTwipsPerPixel = 15;
@@ -35,10 +37,6 @@ QWidget* plainWidget(layout::Kind kind, QWidget* parent) {
         return new QComboBox(parent);
     case layout::Kind::Label:
         return new QLabel(parent);
-    case layout::Kind::Line:
-        return new QFrame(parent);
-    case layout::Kind::Timer:
-        break;
     }
     return nullptr;
 }
@@ -61,29 +59,34 @@ int main(int argc, char* argv[]) {
 
     QLineEdit* display = nullptr;
     QPushButton* start = nullptr;
-    for (const layout::Control& entry : layout::kControls) {
-        QWidget* widget = plainWidget(entry.kind, client);
-        if (widget == nullptr) {
+    for (const layout::Row& row : layout::kRows) {
+        // The timers have no place on the window; the plain window's one
+        // timer is made below.
+        if (const auto* line = std::get_if<layout::Line>(&row)) {
+            auto* frame = new QFrame(client);
+            frame->setGeometry(line->x / kTwipsPerPixel - line->widthPixels / 2,
+                               line->top / kTwipsPerPixel, line->widthPixels,
+                               (line->bottom - line->top) / kTwipsPerPixel);
             continue;
         }
-        if (entry.kind == layout::Kind::Line) {
-            widget->setGeometry(entry.left / kTwipsPerPixel, entry.top / kTwipsPerPixel, 3,
-                                (entry.height - entry.top) / kTwipsPerPixel);
+        const auto* entry = std::get_if<layout::Control>(&row);
+        if (entry == nullptr) {
             continue;
         }
-        widget->setGeometry(entry.left / kTwipsPerPixel, entry.top / kTwipsPerPixel,
-                            entry.width / kTwipsPerPixel, entry.height / kTwipsPerPixel);
-        if (entry.fontPoints > 0) {
+        QWidget* widget = plainWidget(entry->kind, client);
+        widget->setGeometry(entry->left / kTwipsPerPixel, entry->top / kTwipsPerPixel,
+                            entry->width / kTwipsPerPixel, entry->height / kTwipsPerPixel);
+        if (entry->fontPoints > 0) {
             QFont own = font;
-            own.setPointSizeF(entry.fontPoints);
-            own.setBold(entry.bold);
+            own.setPointSizeF(entry->fontPoints);
+            own.setBold(entry->bold);
             widget->setFont(own);
         }
-        if (entry.name == "txtSWTime") {
+        if (entry->name == "txtSWTime") {
             display = static_cast<QLineEdit*>(widget);
             display->setReadOnly(true);
             display->setText(QStringLiteral("0.00"));
-        } else if (entry.name == "cmdSWButton") {
+        } else if (entry->name == "cmdSWButton") {
             start = static_cast<QPushButton*>(widget);
             start->setText(QStringLiteral("Start"));
         }

@@ -1,7 +1,12 @@
 // The cost of the handlers on the hot paths, with a real window and the fake
 // clock: the 5 ms stopwatch tick with and without a display write, the
 // capture, the conversion of a result, the one-second countdown tick, and the
-// clock reading itself.
+// clock reading itself. And the models alone, without a window: their part of
+// the two ticks.
+#include "core/countdown.h"
+#include "core/stopwatch.h"
+#include "platform/systemclock.h"
+#include "support/fakeclock.h"
 #include "support/probe.h"
 
 #include <QApplication>
@@ -163,6 +168,50 @@ void countdownTick(benchmark::State& state) {
     }
 }
 BENCHMARK(countdownTick);
+
+// The models of one window, as after loading.
+struct Models {
+    FakeClock clock;
+    TimerWindowState record;
+    core::WindowView view;
+    core::Stopwatch stopwatch{record, view, clock};
+    core::Countdown countdown{record, view, clock};
+    Models() { record.blnSWReady = record.blnCDReady = true; }
+};
+
+// The stopwatch model's refresh: read the clock, format a new hundredth. No
+// allocation: the text fits the string's own buffer.
+void stopwatchModelTick(benchmark::State& state) {
+    Models m;
+    m.stopwatch.press();
+    m.clock.advance(12.34);
+    AllocationCounter counter(state);
+    const long before = allocations.load();
+    for (auto _ : state) {
+        m.clock.advance(0.01);
+        benchmark::DoNotOptimize(m.stopwatch.tick().data());
+    }
+    if (HOROLUX_COUNT_MALLOCS && allocations.load() != before) {
+        state.SkipWithError("the stopwatch's tick allocated");
+    }
+}
+BENCHMARK(stopwatchModelTick);
+
+// The countdown model's tick: a new time left in the display and the caption.
+void countdownModelTick(benchmark::State& state) {
+    Models m;
+    m.view.minutes.read("1440");
+    m.countdown.begin();
+    m.countdown.enter();
+    double step = 1.0;
+    AllocationCounter counter(state);
+    for (auto _ : state) {
+        m.clock.moveWall(step);
+        step = -step;
+        benchmark::DoNotOptimize(m.countdown.tick());
+    }
+}
+BENCHMARK(countdownModelTick);
 
 void readTheSystemClock(benchmark::State& state) {
     platform::SystemClock clock;

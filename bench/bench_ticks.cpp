@@ -4,6 +4,7 @@
 // display writes of every window are counted, with the process's CPU time.
 // The counters hang on the windows' own signals; the windows are unchanged.
 // Prints key=value lines for bench/measure.sh.
+#include "platform/systemclock.h"
 #include "support/probe.h"
 
 #include <QEventLoop>

@@ -387,6 +387,10 @@ row "Tick, no write (us, fake clock)" "$tick" "" "" "<= 1" "h <= 1"
 row "Tick, no write: mallocs per tick" "$(value micro.tickWithoutWrite.allocs)" "" "" "0" "h == 0"
 row "Tick with write minus setText alone (us)" "$(difference "$write" "$settext")" "" "" "<= 1" "h <= 1"
 row "Countdown tick with write (us)" "$cdtick" "" "" "(for information)" ""
+row "Stopwatch model's tick alone (us, fake clock)" "$(value micro.stopwatchModelTick)" "" "" \
+    "(for information)" ""
+row "Stopwatch model's tick: mallocs per tick" "$(value micro.stopwatchModelTick.allocs)" "" "" "0" \
+    "h == 0"
 row "Twenty windows: CPU (% of a core)" "$T_cpu" "" "" "(for information)" ""
 row "Twenty windows: CPU / (20 x one window)" "$(ratio "$T_cpu" "$(ratio "$H_run" 0.05)")" "" "" \
     "<= 1.0 (linear or better)" "h <= 1.0"

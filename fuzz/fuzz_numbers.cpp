@@ -61,8 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::string shown = core::formatFixed2(whole);
         // The display format reads back as the number, to the hundredth.
         if (std::fabs(whole) < 1e12) {
-            check(std::fabs(core::textToDouble(shown) - whole) <=
-                  0.005 + 1e-9 * std::fabs(whole));
+            check(std::fabs(core::textToDouble(shown) - whole) <= 0.005 + 1e-9 * std::fabs(whole));
         }
         answers([&] {
             const std::string hms = core::formatHms(whole);

@@ -18,6 +18,9 @@
 
 namespace {
 
+const QString kIdleCaption =
+    QString::fromUtf8(core::kIdleCaption.data(), static_cast<qsizetype>(core::kIdleCaption.size()));
+
 struct Expected {
     const char* name;
     QRect geometry; // pixels at 15 twips each

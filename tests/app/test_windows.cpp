@@ -10,6 +10,9 @@
 
 namespace {
 
+const QString kIdleCaption =
+    QString::fromUtf8(core::kIdleCaption.data(), static_cast<qsizetype>(core::kIdleCaption.size()));
+
 // The timer windows on the screen other than `except`, oldest first.
 QList<frmStopwatch*> otherWindows(const QWidget* except) {
     QList<frmStopwatch*> found;
@@ -43,7 +46,7 @@ QStringList snapshot(frmStopwatch* w) {
 }
 
 // Closes every other window, answering Yes where one asks.
-void closeAllBut(const QWidget* keep, core::ScriptedDialogs& dialogs) {
+void closeAllBut(const QWidget* keep, ScriptedDialogs& dialogs) {
     for (frmStopwatch* w : otherWindows(keep)) {
         dialogs.answer(core::MsgBoxResult::Yes);
         QVERIFY(w->close());

@@ -10,7 +10,7 @@
 
 using namespace core;
 
-class TestSetTime : public QObject {
+class TestTimeOfDay : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() {
@@ -119,5 +119,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestSetTime)
-#include "test_settime.moc"
+QTEST_GUILESS_MAIN(TestTimeOfDay)
+#include "test_timeofday.moc"

@@ -2,6 +2,7 @@
 // bus (tests/support/private_system_bus.py with timedated_template.py): the
 // instant it receives, its refusals as the user sees them, and the wait.
 #include "platform/clocksetters.h"
+#include "platform/systemclock.h"
 #include "support/probe.h"
 
 #include <QDBusArgument>
@@ -60,13 +61,6 @@ qlonglong todayAt(int hour, int minute) {
     local.tm_isdst = -1;
     return static_cast<qlonglong>(std::mktime(&local)) * 1000000;
 }
-
-// Stands where clock_settime would: it must stay unused while the service answers.
-struct CountingFallback final : core::ClockSetter {
-    int* calls;
-    explicit CountingFallback(int* counter) : calls(counter) {}
-    void setClock(std::int64_t /*microsecondsUtc*/) override { ++*calls; }
-};
 
 } // namespace
 
@@ -151,16 +145,19 @@ private slots:
         callStandIn("org.freedesktop.timedate1", "SetNTP", {ntp, false});
         control("SetAuthorized", {authorized});
 
-        int fallbacks = 0;
+        // The fallback stands where clock_settime would: it must stay unused
+        // while the service answers.
+        auto fallback = std::make_unique<RecordingClockSetter>();
+        const RecordingClockSetter* fallbackCalls = fallback.get();
         platform::SystemClock clock;
-        core::ScriptedDialogs dialogs;
-        platform::TimedatedClockSetter setter(std::make_unique<CountingFallback>(&fallbacks));
+        ScriptedDialogs dialogs;
+        platform::TimedatedClockSetter setter(std::move(fallback));
         frmStopwatch w(platform::Services{clock, dialogs, setter});
         frmStopwatchProbe p(w);
         p.control<QLineEdit>("txtTime")->setText(text);
         p.control<QPushButton>("cmdSetYourClock")->click();
 
-        QCOMPARE(fallbacks, 0);
+        QVERIFY(fallbackCalls->calls.empty());
         if (prompt.isEmpty()) {
             QVERIFY(dialogs.boxes().empty());
             QCOMPARE(received(), std::vector<Call>{Call(usecUtc, false, true)});
@@ -168,7 +165,7 @@ private slots:
         } else {
             QVERIFY(received().empty());
             QCOMPARE(dialogs.boxes().size(), std::size_t{1});
-            QCOMPARE(dialogs.boxes().front().prompt, prompt);
+            QCOMPARE(QString::fromStdString(dialogs.boxes().front().prompt), prompt);
             QCOMPARE(dialogs.boxes().front().style, 48);
         }
         // Whatever the answer, the window works on.

@@ -1,7 +1,13 @@
-// "Set Your Clock": refused while this window times, an invalid entry
-// answered, a refusal by the system explained, today's local date kept.
+// "Set Your Clock" on the window: the timers it reads, in the states the
+// user's clicks reach; the box it shows is the core's answer
+// (tests/core/test_windowdialogs.cpp checks the answers themselves), over this
+// window; the typed text stays; no close while the system works on it.
+#include "core/windowdialogs.h"
+#include "support/messageboxes.h"
 #include "support/probe.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDateTime>
 #include <QLineEdit>
 #include <QPointer>
@@ -12,13 +18,56 @@
 
 namespace {
 
-const QString kTimingWarning = QStringLiteral("Timing in progress!\r\n\r\nIf you change the clock "
-                                              "now.....\r\nyour results will be incorrect!!");
-const QString kNotChanged = QStringLiteral("The clock was not changed.\r\n");
+const QString kIdleCaption =
+    QString::fromUtf8(core::kIdleCaption.data(), static_cast<qsizetype>(core::kIdleCaption.size()));
+
+QString qs(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QStringList shown(const std::vector<core::Message>& boxes) {
+    QStringList texts;
+    for (const core::Message& box : boxes) {
+        texts
+            << QStringLiteral("%1 | %2 | %3").arg(qs(box.title)).arg(box.style).arg(qs(box.prompt));
+    }
+    return texts;
+}
 
 void press(frmStopwatchProbe& p, const QString& text) {
     p.control<QLineEdit>("txtTime")->setText(text);
     p.control<QPushButton>("cmdSetYourClock")->click();
+}
+
+// Takes a window where the user's clicks take it.
+void reach(frmStopwatchProbe& p, FakeClock& clock, const QString& situation) {
+    const auto click = [&p](const char* name) { p.control<QPushButton>(name)->click(); };
+    const auto minutes = [&p](const char* text) {
+        p.control<QComboBox>("cmbMinutes")->setEditText(QString::fromLatin1(text));
+    };
+    if (situation == "running") {
+        click("cmdSWButton");
+    } else if (situation == "stopped" || situation == "converted") {
+        click("cmdSWButton");
+        clock.advance(2);
+        click("cmdSWButton");
+        if (situation == "converted") {
+            click("cmdSWButton");
+        }
+    } else if (situation == "counting down") {
+        minutes("10");
+        click("cmdCountdown");
+    } else if (situation == "validated countdown") {
+        p.control<QCheckBox>("chkCDCheck")->setChecked(true);
+        minutes("10");
+        click("cmdCountdown");
+    } else if (situation == "countdown done") {
+        minutes("10");
+        click("cmdCountdown");
+        click("cmdReset");
+        QVERIFY(p.tick("tmrCountdown"));
+        QCOMPARE(p.control<QLineEdit>("txtCountdown")->text(), "DONE");
+    }
 }
 
 } // namespace
@@ -34,7 +83,8 @@ private slots:
         tzset();
     }
 
-    // Only this window's two timers' Enabled decide, whatever the text.
+    // Only this window's timers decide, whatever the text; the stopwatch
+    // runs on through the warning.
     void guard_data() {
         QTest::addColumn<QString>("situation");
         QTest::addColumn<QString>("text");
@@ -47,12 +97,14 @@ private slots:
                                                     << "abc" << true;
         QTest::newRow("countdown running") << "counting down"
                                            << "" << true;
-        QTest::newRow("countdown enabled, no interval yet") << "countdown enabled"
-                                                            << "1:09" << true;
+        QTest::newRow("validated countdown running") << "validated countdown"
+                                                     << "1:09" << true;
         QTest::newRow("stopwatch stopped") << "stopped"
                                            << "13:09" << false;
         QTest::newRow("stopwatch converted") << "converted"
                                              << "13:09" << false;
+        QTest::newRow("countdown done") << "countdown done"
+                                        << "13:09" << false;
         QTest::newRow("another window running") << "other window"
                                                 << "13:09" << false;
     }
@@ -65,102 +117,100 @@ private slots:
         auto other = t.window();
         frmStopwatchProbe p(*w);
         frmStopwatchProbe o(*other);
-        if (situation == "running") {
-            p.state().blnSWRunning = true;
-            p.timer("tmrSWTimer")->setEnabled(true);
-        } else if (situation == "counting down") {
-            p.state().blnCDReady = false;
-            p.timer("tmrCountdown")->setInterval(1000);
-            p.timer("tmrCountdown")->setEnabled(true);
-        } else if (situation == "countdown enabled") {
-            p.timer("tmrCountdown")->setEnabled(true); // no tick comes with interval 0
-        } else if (situation == "stopped") {
-            p.state().blnSWStopped = true;
-        } else if (situation == "converted") {
-            p.state().blnSWResetDue = true;
-        } else if (situation == "other window") {
-            o.state().blnSWRunning = true;
-            o.timer("tmrSWTimer")->setEnabled(true);
+        if (situation == "other window") {
+            reach(o, t.clock, "running");
+        } else {
+            reach(p, t.clock, situation);
         }
         const bool ticking = p.timer("tmrSWTimer")->isRunning();
+        t.dialogs.clear();
         press(p, text);
-        if (refused) {
-            QCOMPARE(t.dialogs.boxes().size(), std::size_t{1});
-            QCOMPARE(t.dialogs.boxes().front().prompt, kTimingWarning);
-            QCOMPARE(t.dialogs.boxes().front().style, 64);
-            QCOMPARE(t.dialogs.boxes().front().title, "Hey!!");
-        } else {
-            QVERIFY(t.dialogs.boxes().empty());
-        }
+        const core::Message warning{"Timing in progress!\r\n\r\nIf you change the clock "
+                                    "now.....\r\nyour results will be incorrect!!",
+                                    64, "Hey!!"};
+        QCOMPARE(shown(t.dialogs.boxes()), refused ? shown({warning}) : QStringList());
         QCOMPARE(t.clockSetter.calls.size(), std::size_t{refused ? 0U : 1U});
         QCOMPARE(p.control<QLineEdit>("txtTime")->text(), text);
         QCOMPARE(p.timer("tmrSWTimer")->isRunning(), ticking);
     }
 
-    // What reaches the clock, or the box that answers instead; the typed
-    // text always stays.
-    void entries_data() {
-        QTest::addColumn<QString>("wall"); // the computer's clock, UTC
+    // The window hands the typed text and the clock's "now" to the core and
+    // shows its answer, if any; the typed text always stays for correcting.
+    void showsTheAnswer_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("refusal"); // what the system answers; empty: it sets
-        QTest::addColumn<QString>("setTo");   // UTC; empty: the clock is not asked
-        QTest::addColumn<QString>("prompt");  // empty: no box
-        const QString wall = QStringLiteral("2026-03-02T00:00:00Z");
-        const QString sync = QStringLiteral(
-            "Automatic time synchronization is on; turn it off in the system settings first.");
-        QTest::newRow("13:09") << wall << "13:09"
-                               << ""
-                               << "2026-03-01T18:09:00Z"
-                               << "";
-        QTest::newRow("1:09 PM") << wall << "1:09 PM"
-                                 << ""
-                                 << "2026-03-01T18:09:00Z"
-                                 << "";
-        QTest::newRow("1:09") << wall << "1:09"
-                              << ""
-                              << "2026-03-01T06:09:00Z"
-                              << "";
-        for (const char* invalid : {"", "abc", "25:00", "12:60"}) {
-            QTest::addRow("invalid \"%s\"", invalid) << wall << invalid << ""
-                                                     << ""
-                                                     << "Invalid entry!!";
-        }
-        QTest::newRow("time synchronisation on")
-            << wall << "13:09" << sync << "2026-03-01T18:09:00Z" << kNotChanged + sync;
-        QTest::newRow("time skipped today")
-            << "2026-03-08T12:00:00Z"
-            << "2:30"
-            << ""
-            << "" << kNotChanged + "That time does not occur today: the clocks go forward past it.";
+        QTest::newRow("set") << "13:09"
+                             << "";
+        QTest::newRow("invalid entry") << "abc"
+                                       << "";
+        QTest::newRow("refused by the system") << "1:09 PM"
+                                               << "Automatic time synchronization is on.";
     }
-    void entries() {
-        QFETCH(QString, wall);
+    void showsTheAnswer() {
         QFETCH(QString, text);
         QFETCH(QString, refusal);
-        QFETCH(QString, setTo);
-        QFETCH(QString, prompt);
         TestServices t;
-        t.clock.setWall(core::dateFromUnixSeconds(
-            static_cast<double>(QDateTime::fromString(wall, Qt::ISODate).toSecsSinceEpoch())));
         t.clockSetter.refusal = refusal.toStdString();
         auto w = t.window();
         frmStopwatchProbe p(*w);
         press(p, text);
-        QStringList asked;
-        for (std::int64_t us : t.clockSetter.calls) {
-            asked << QDateTime::fromMSecsSinceEpoch(us / 1000, Qt::UTC).toString(Qt::ISODate);
-        }
-        QCOMPARE(asked, setTo.isEmpty() ? QStringList() : QStringList{setTo});
-        if (prompt.isEmpty()) {
-            QVERIFY(t.dialogs.boxes().empty());
-        } else {
-            QCOMPARE(t.dialogs.boxes().size(), std::size_t{1});
-            QCOMPARE(t.dialogs.boxes().front().prompt, prompt);
-            QCOMPARE(t.dialogs.boxes().front().style, 48);
-            QCOMPARE(t.dialogs.boxes().front().title, "Tick Tock!!");
-        }
+
+        RecordingClockSetter expectedSetter;
+        expectedSetter.refusal = refusal.toStdString();
+        const std::optional<core::Message> expected =
+            core::setYourClock(false, false, text, t.clock.now(), expectedSetter);
+        QCOMPARE(shown(t.dialogs.boxes()), expected ? shown({*expected}) : QStringList());
+        QCOMPARE(t.clockSetter.calls, expectedSetter.calls);
         QCOMPARE(p.control<QLineEdit>("txtTime")->text(), text);
         QCOMPARE(w->windowTitle(), kIdleCaption);
+    }
+
+    // The real boxes: over this window, modal, with the icon of their kind.
+    void realBox_data() {
+        QTest::addColumn<QString>("situation");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("prompt");
+        QTest::addColumn<int>("icon");
+        QTest::newRow("timing")
+            << "running"
+            << "13:09"
+            << "Hey!!"
+            << "Timing in progress!\n\nIf you change the clock now.....\nyour results will be "
+               "incorrect!!"
+            << int(QMessageBox::Information);
+        QTest::newRow("invalid entry") << "idle"
+                                       << "abc"
+                                       << "Tick Tock!!"
+                                       << "Invalid entry!!" << int(QMessageBox::Warning);
+    }
+    void realBox() {
+        QFETCH(QString, situation);
+        QFETCH(QString, text);
+        QFETCH(QString, title);
+        QFETCH(QString, prompt);
+        QFETCH(int, icon);
+        TestServices t;
+        platform::QtDialogs dialogs;
+        frmStopwatch w(platform::Services{t.clock, dialogs, t.clockSetter});
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        frmStopwatchProbe p(w);
+        reach(p, t.clock, situation);
+
+        BoxScript script;
+        SeenBox seen;
+        script.pressEnter(&seen);
+        press(p, text);
+        QCOMPARE(script.opened(), 1);
+        QCOMPARE(script.unexpected(), 0);
+        QCOMPARE(seen.owner.data(), static_cast<QWidget*>(&w));
+        QCOMPARE(seen.modality, Qt::ApplicationModal);
+        QCOMPARE(seen.title, title);
+        QCOMPARE(seen.text, prompt);
+        QCOMPARE(int(seen.icon), icon);
+        QCOMPARE(seen.buttons, QStringList{"OK"});
+        QCOMPARE(p.control<QLineEdit>("txtTime")->text(), text);
     }
 
     // While the system works on the request (perhaps asking for a password)

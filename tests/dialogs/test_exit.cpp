@@ -1,7 +1,11 @@
 // The question before a window that is timing closes, at its close and at the
-// end of the desktop session.
+// end of the desktop session, in the states the user's clicks reach. The
+// question itself and when it is asked: tests/core/test_windowdialogs.cpp.
+#include "support/messageboxes.h"
 #include "support/probe.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -14,27 +18,32 @@ namespace {
 using core::MsgBoxResult::No;
 using core::MsgBoxResult::Yes;
 
-// Puts the window in a situation; returns whether it counts as timing.
-bool put(frmStopwatchProbe& p, const QString& situation) {
-    TimerWindowState& s = p.state();
-    p.timer("tmrCountdown")->setInterval(1000);
+// Takes the window where the user's clicks take it; returns whether it is
+// then timing.
+bool reach(frmStopwatchProbe& p, FakeClock& clock, const QString& situation) {
+    const auto click = [&p](const char* name) { p.control<QPushButton>(name)->click(); };
+    p.control<QComboBox>("cmbMinutes")->setEditText(QStringLiteral("10"));
     if (situation == "running") {
-        s.blnSWReady = false;
-        s.blnSWRunning = true;
-        p.timer("tmrSWTimer")->setEnabled(true);
+        click("cmdSWButton");
         return true;
     }
     if (situation == "counting down") {
-        s.blnCDReady = false;
-        p.timer("tmrCountdown")->setEnabled(true);
+        click("cmdCountdown");
         return true;
     }
-    if (situation == "stopped") {
-        s.blnSWStopped = true;
-    } else if (situation == "converted") {
-        s.blnSWResetDue = true;
+    if (situation == "stopped" || situation == "converted") {
+        click("cmdSWButton");
+        clock.advance(2);
+        click("cmdSWButton");
+        if (situation == "converted") {
+            click("cmdSWButton");
+        }
     } else if (situation == "countdown done") {
-        p.control<QLineEdit>("txtCountdown")->setText(QStringLiteral("DONE"));
+        click("cmdCountdown");
+        click("cmdReset");
+        if (!p.tick("tmrCountdown")) {
+            qWarning("the countdown did not tick");
+        }
     }
     return false;
 }
@@ -43,11 +52,11 @@ bool ticking(frmStopwatchProbe& p) {
     return p.timer("tmrSWTimer")->isRunning() || p.timer("tmrCountdown")->isRunning();
 }
 
-void checkAskedOnce(const core::ScriptedDialogs& dialogs) {
+void checkAskedOnce(const ScriptedDialogs& dialogs) {
     QCOMPARE(dialogs.boxes().size(), std::size_t{1});
-    QCOMPARE(dialogs.boxes().front().prompt, "Do you wish to exit?");
+    QCOMPARE(QString::fromStdString(dialogs.boxes().front().prompt), "Do you wish to exit?");
     QCOMPARE(dialogs.boxes().front().style, 292);
-    QCOMPARE(dialogs.boxes().front().title, "Timing in progress !!");
+    QCOMPARE(QString::fromStdString(dialogs.boxes().front().title), "Timing in progress !!");
 }
 
 } // namespace
@@ -84,7 +93,8 @@ private slots:
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
         frmStopwatchProbe p(*w);
-        const bool timing = put(p, situation);
+        const bool timing = reach(p, t.clock, situation);
+        QCOMPARE(ticking(p), timing);
         t.dialogs.answer(answer);
 
         const bool closed = sessionEnd ? p.closeForSessionEnd() : w->close();
@@ -103,32 +113,82 @@ private slots:
         }
     }
 
-    // The session may end while a handler of the window is under way (here
-    // the clock setter waits): Yes stops the timers at once, and the window
-    // closes only once the handler is done.
-    void sessionEndUnderAHandler() {
+    // The real question: over this window, modal, No the default and the
+    // escape; Enter and Esc keep the window timing, Yes closes it.
+    void realQuestion() {
         TestServices t;
-        auto w = t.window();
+        platform::QtDialogs dialogs;
+        auto* w = new frmStopwatch(platform::Services{t.clock, dialogs, t.clockSetter});
         w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        QVERIFY(QTest::qWaitForWindowExposed(w));
         frmStopwatchProbe p(*w);
-        t.dialogs.answer(Yes);
+        reach(p, t.clock, "running");
+
+        BoxScript script;
+        SeenBox seen;
+        script.pressEnter(&seen);
+        QVERIFY(!w->close());
+        QCOMPARE(seen.owner.data(), static_cast<QWidget*>(w));
+        QCOMPARE(seen.modality, Qt::ApplicationModal);
+        QCOMPARE(seen.title, "Timing in progress !!");
+        QCOMPARE(seen.text, "Do you wish to exit?");
+        QCOMPARE(seen.icon, QMessageBox::Question);
+        QCOMPARE(seen.buttons, QStringList({"No", "Yes"}));
+        QCOMPARE(seen.defaultButton, "No");
+        QCOMPARE(seen.escapeButton, "No");
+
+        script.then([](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Escape); });
+        QVERIFY(!w->close());
+        QVERIFY(ticking(p));
+
+        script.click(QStringLiteral("Yes"));
+        QPointer<frmStopwatch> alive(w);
+        QVERIFY(w->close());
+        QCOMPARE(script.opened(), 3);
+        QCOMPARE(script.unexpected(), 0);
+        QTRY_VERIFY(alive.isNull());
+    }
+
+    // The session may end while a box of the window is open and the window
+    // times (here the refusal of a length after a validated start, which
+    // leaves the stopwatch running): Yes stops the timers at once, and the
+    // window closes only once the box, and the handler that opened it, are
+    // done.
+    void sessionEndUnderItsOwnBox() {
+        TestServices t;
+        platform::QtDialogs dialogs;
+        auto* w = new frmStopwatch(platform::Services{t.clock, dialogs, t.clockSetter});
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        frmStopwatchProbe p(*w);
+        QPointer<frmStopwatch> alive(w);
+        p.control<QCheckBox>("chkCDCheck")->setChecked(true);
+        p.control<QComboBox>("cmbMinutes")->setEditText(QStringLiteral("-5"));
+
+        BoxScript script;
+        SeenBox refusal;
+        SeenBox question;
         std::optional<bool> letItEnd;
+        bool stoppedAtOnce = false;
         bool stayedMeanwhile = false;
-        t.clockSetter.whileSetting = [&] {
-            put(p, "counting down");
+        script.then([&](QMessageBox& box) {
+            refusal = seeBox(box);
+            QVERIFY(p.state().blnSWRunning);
             letItEnd = p.closeForSessionEnd();
-            QVERIFY(!ticking(p));
+            stoppedAtOnce = !ticking(p);
             QTest::qWait(250);
-            stayedMeanwhile = w->isVisible();
-        };
-        p.control<QLineEdit>("txtTime")->setText(QStringLiteral("13:09"));
-        p.control<QPushButton>("cmdSetYourClock")->click();
+            stayedMeanwhile = !alive.isNull() && w->isVisible();
+            box.accept();
+        });
+        script.click(QStringLiteral("Yes"), &question);
+        p.control<QPushButton>("cmdCountdown")->click();
+
+        QCOMPARE(refusal.text, "A negative number?!");
+        QCOMPARE(question.text, "Do you wish to exit?");
         QCOMPARE(letItEnd, std::optional<bool>(true));
+        QVERIFY(stoppedAtOnce);
         QVERIFY(stayedMeanwhile);
-        checkAskedOnce(t.dialogs);
-        QPointer<frmStopwatch> alive(w.get());
-        (void)w.release();
+        QCOMPARE(script.unexpected(), 0);
         QTRY_VERIFY(alive.isNull());
     }
 
@@ -143,7 +203,7 @@ private slots:
         TestServices t;
         auto w = t.window();
         frmStopwatchProbe p(*w);
-        put(p, "running");
+        reach(p, t.clock, "running");
         emit qApp->commitDataRequest(*manager);
         QVERIFY(t.dialogs.boxes().empty());
         QVERIFY(ticking(p));

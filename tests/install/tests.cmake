@@ -35,3 +35,8 @@ add_test(NAME install.lintian
 
 set_tests_properties(install.desktop_entry install.metainfo install.tree install.package
     install.lintian PROPERTIES TIMEOUT 300)
+
+# The program carries no test code: none of the doubles in tests/support/.
+add_test(NAME install.no_test_doubles
+    COMMAND sh -c "if nm -C \"$0\" | grep -E 'FakeClock|ScriptedDialogs|Recording[A-Za-z]*|frmStopwatchProbe'; then exit 1; fi"
+            $<TARGET_FILE:horolux>)

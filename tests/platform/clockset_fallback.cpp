@@ -3,6 +3,7 @@
 // right to set the clock (CAP_SYS_TIME), where every attempt must fail with
 // EPERM; see tests.cmake.
 #include "platform/clocksetters.h"
+#include "support/recordingclocksetter.h"
 
 #include <QFile>
 #include <QTest>
@@ -10,7 +11,10 @@
 #include <cerrno>
 #include <ctime>
 
-using namespace core;
+using core::ClockNotSet;
+using core::ClockSetter;
+using platform::DirectClockSetter;
+using platform::TimedatedClockSetter;
 
 namespace {
 
@@ -46,12 +50,6 @@ std::string refusalOf(ClockSetter& setter) {
     return "(set)";
 }
 
-struct Recorder final : ClockSetter {
-    std::vector<std::int64_t>* calls;
-    explicit Recorder(std::vector<std::int64_t>* into) : calls(into) {}
-    void setClock(std::int64_t microsecondsUtc) override { calls->push_back(microsecondsUtc); }
-};
-
 } // namespace
 
 class TestClockSetFallback : public QObject {
@@ -86,10 +84,11 @@ private slots:
         TimedatedClockSetter alone(nullptr);
         QCOMPARE(refusalOf(alone), "The system's time service is not available.");
 
-        std::vector<std::int64_t> handedOn;
-        TimedatedClockSetter withRecorder(std::make_unique<Recorder>(&handedOn));
+        auto recorder = std::make_unique<RecordingClockSetter>();
+        const RecordingClockSetter* handedOn = recorder.get();
+        TimedatedClockSetter withRecorder(std::move(recorder));
         withRecorder.setClock(1772388540000000);
-        QCOMPARE(handedOn, std::vector<std::int64_t>{1772388540000000});
+        QCOMPARE(handedOn->calls, std::vector<std::int64_t>{1772388540000000});
     }
 };
 
