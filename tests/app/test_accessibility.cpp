@@ -78,6 +78,25 @@ private slots:
         QVERIFY(owners.size() >= 17); // 16 controls in the idle window, and the combo's field
     }
 
+    // The boxes that have no caption of their own are named by what they show
+    // or hold.
+    void boxesNamedByWhatTheyHold_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("txtSWTime") << "txtSWTime" << "Stopwatch display";
+        QTest::newRow("txtSWTime1") << "txtSWTime1" << "Capture display";
+        QTest::newRow("txtCountdown") << "txtCountdown" << "Countdown display";
+        QTest::newRow("cmbMinutes") << "cmbMinutes" << "Countdown minutes";
+        QTest::newRow("txtTime") << "txtTime" << "Time to set";
+        QTest::newRow("Text1") << "Text1" << "Identification";
+    }
+    void boxesNamedByWhatTheyHold() {
+        QFETCH(QString, control);
+        QFETCH(QString, name);
+        ActiveWindow a;
+        QCOMPARE(nameOf(a.p.control(qPrintable(control))), name);
+    }
+
     // The stopwatch's button is named after its caption, and never shares
     // the countdown's "Stop".
     void stopwatchButtonFollowsItsCaption() {

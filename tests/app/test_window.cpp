@@ -1,7 +1,6 @@
 // A freshly created timer window: its state, its controls and its keyboard.
 #include "support/probe.h"
 
-#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
@@ -14,7 +13,6 @@
 #include <QSignalSpy>
 #include <QStyleOptionButton>
 
-#include <map>
 
 namespace {
 
@@ -343,36 +341,6 @@ private slots:
         }
         QVERIFY2(QFontInfo(w->font()).family() != QStringLiteral("DejaVu Sans"),
                  "the fallback face is too wide for the layout");
-    }
-
-    void accessibleNames() {
-        TestServices t;
-        auto w = t.window();
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
-        frmStopwatchProbe p(*w);
-        const std::map<QString, QString> names = {
-            {"txtSWTime", "Stopwatch display"},
-            {"txtSWTime1", "Capture display"},
-            {"txtCountdown", "Countdown display"},
-            {"cmbMinutes", "Minutes"},
-            {"txtTime", "Time to set"},
-            {"Text1", "Identification"},
-            {"cmdSWButton", "Stopwatch"},
-            {"chkCDCheck", "Validate Countdown"},
-            {"Label2", "Hr..Min...Sec"},
-        };
-        for (const auto& [name, accessible] : names) {
-            QAccessibleInterface* iface =
-                QAccessible::queryAccessibleInterface(p.control(qPrintable(name)));
-            QVERIFY(iface != nullptr);
-            QCOMPARE(iface->text(QAccessible::Name), accessible);
-        }
-        // A button's name follows its caption.
-        p.control<QPushButton>("cmdSWButton")->setText(QStringLiteral("H:MM:SS"));
-        QCOMPARE(QAccessible::queryAccessibleInterface(p.control("cmdSWButton"))
-                     ->text(QAccessible::Name),
-                 "H:MM:SS");
     }
 };
 
