@@ -7,6 +7,7 @@
 #include "core/stopwatch.h"
 #include "platform/systemclock.h"
 #include "support/fakeclock.h"
+#include "support/models.h"
 #include "support/probe.h"
 
 #include <QApplication>
@@ -170,19 +171,16 @@ void countdownTick(benchmark::State& state) {
 BENCHMARK(countdownTick);
 
 // The models of one window, as after loading.
-struct Models {
-    FakeClock clock;
-    TimerWindowState record;
-    core::WindowView view;
-    core::Stopwatch stopwatch{record, view, clock};
-    core::Countdown countdown{record, view, clock};
-    Models() { record.blnSWReady = record.blnCDReady = true; }
+core::Countdown countdown{record, view, clock};
+Models() {
+    record.blnSWReady = record.blnCDReady = true;
+}
 };
 
 // The stopwatch model's refresh: read the clock, format a new hundredth. No
 // allocation: the text fits the string's own buffer.
 void stopwatchModelTick(benchmark::State& state) {
-    Models m;
+    TimerModels m;
     m.stopwatch.press();
     m.clock.advance(12.34);
     AllocationCounter counter(state);
@@ -199,7 +197,7 @@ BENCHMARK(stopwatchModelTick);
 
 // The countdown model's tick: a new time left in the display and the caption.
 void countdownModelTick(benchmark::State& state) {
-    Models m;
+    TimerModels m;
     m.view.minutes.read("1440");
     m.countdown.begin();
     m.countdown.enter();

@@ -12,6 +12,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -73,17 +74,19 @@ struct TimerModels {
     void reset() { stopwatch.reset(); }
 
     // cmdCountdown_Click with `minutes` in the combo box.
-    void countFrom(std::string minutes) {
+    std::optional<core::Countdown::Length> countFrom(std::string minutes) {
         view.minutes.read(std::move(minutes));
-        countdownClick();
+        return countdownClick();
     }
 
     // cmdCountdown_Click: the countdown's two halves, the stopwatch's button
     // pressed between them when validating, a refusal shown before its last
-    // steps.
-    void countdownClick() {
+    // steps. Returns what the length was found to be; none when the click was
+    // ignored.
+    std::optional<core::Countdown::Length> countdownClick() {
         using core::Countdown;
-        core::exitOnError([this] {
+        std::optional<Countdown::Length> found;
+        core::exitOnError([this, &found] {
             const Countdown::Begin begin = countdown.begin();
             if (begin == Countdown::Begin::Ignored) {
                 return;
@@ -92,11 +95,13 @@ struct TimerModels {
                 press();
             }
             const Countdown::Length length = countdown.enter();
+            found = length;
             if (length != Countdown::Length::Started) {
                 showBox(Countdown::refusal(length));
                 countdown.refused(length);
             }
         });
+        return found;
     }
 
     // Whether the countdown's timer delivers ticks: enabled, with an interval.
