@@ -170,13 +170,6 @@ void countdownTick(benchmark::State& state) {
 }
 BENCHMARK(countdownTick);
 
-// The models of one window, as after loading.
-core::Countdown countdown{record, view, clock};
-Models() {
-    record.blnSWReady = record.blnCDReady = true;
-}
-};
-
 // The stopwatch model's refresh: read the clock, format a new hundredth. No
 // allocation: the text fits the string's own buffer.
 void stopwatchModelTick(benchmark::State& state) {

@@ -53,38 +53,6 @@ QStringList asked(const RecordingClockSetter& setter) {
     return instants;
 }
 
-// The stopwatch and the countdown of one window, as after loading: both idle.
-Countdown countdown{state, view, clock};
-
-Models() {
-    state.blnSWReady = state.blnCDReady = true;
-}
-
-// A click on "Countdown" with `minutes` typed, up to the box a refused
-// length brings; returns what the length was found to be.
-Countdown::Length countdownClick(const char* minutes) {
-    view.minutes.read(minutes);
-    const Countdown::Begin begin = countdown.begin();
-    if (begin == Countdown::Begin::WithStopwatch) {
-        stopwatch.press();
-    }
-    const Countdown::Length length = countdown.enter();
-    if (length != Countdown::Length::Started) {
-        countdown.refused(length);
-    }
-    return length;
-}
-// One tick of the countdown's timer.
-void countdownTick() {
-    if (countdown.tick() == Countdown::Tick::Finish) {
-        if (countdown.validating()) {
-            stopwatch.press();
-        }
-        countdown.finish();
-    }
-}
-};
-
 } // namespace
 
 class TestWindowDialogs : public QObject {
