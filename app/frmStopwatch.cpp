@@ -28,9 +28,7 @@ using core::Single;
 namespace {
 
 // Visits a variant with one lambda per alternative.
-template <typename... Visitors> struct Overloaded : Visitors... {
-    using Visitors::operator()...;
-};
+template <typename... Visitors> struct Overloaded : Visitors... { using Visitors::operator()...; };
 // Spelled out for compilers without deduction for aggregates (clang before 17).
 template <typename... Visitors> Overloaded(Visitors...) -> Overloaded<Visitors...>;
 

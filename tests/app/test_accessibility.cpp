@@ -83,12 +83,18 @@ private slots:
     void boxesNamedByWhatTheyHold_data() {
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("name");
-        QTest::newRow("txtSWTime") << "txtSWTime" << "Stopwatch display";
-        QTest::newRow("txtSWTime1") << "txtSWTime1" << "Capture display";
-        QTest::newRow("txtCountdown") << "txtCountdown" << "Countdown display";
-        QTest::newRow("cmbMinutes") << "cmbMinutes" << "Countdown minutes";
-        QTest::newRow("txtTime") << "txtTime" << "Time to set";
-        QTest::newRow("Text1") << "Text1" << "Identification";
+        QTest::newRow("txtSWTime") << "txtSWTime"
+                                   << "Stopwatch display";
+        QTest::newRow("txtSWTime1") << "txtSWTime1"
+                                    << "Capture display";
+        QTest::newRow("txtCountdown") << "txtCountdown"
+                                      << "Countdown display";
+        QTest::newRow("cmbMinutes") << "cmbMinutes"
+                                    << "Countdown minutes";
+        QTest::newRow("txtTime") << "txtTime"
+                                 << "Time to set";
+        QTest::newRow("Text1") << "Text1"
+                               << "Identification";
     }
     void boxesNamedByWhatTheyHold() {
         QFETCH(QString, control);

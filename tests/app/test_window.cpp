@@ -13,7 +13,6 @@
 #include <QSignalSpy>
 #include <QStyleOptionButton>
 
-
 namespace {
 
 const QString kIdleCaption =
