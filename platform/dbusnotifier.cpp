@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QVariantMap>
 
+#include <new>
 #include <utility>
 
 namespace platform {
@@ -58,17 +59,23 @@ DBusNotifier::~DBusNotifier() {
     if (!application || !bus_) {
         return;
     }
-    auto* late = new QDBusPendingCallWatcher(*notifyCall_, application);
-    connect(late, &QDBusPendingCallWatcher::finished, late,
-            [bus = *bus_, id = id_, server = server_](QDBusPendingCallWatcher* call) {
-                const QDBusPendingReply<uint> reply = *call;
-                if (reply.isValid()) {
-                    sendClose(bus, reply.reply().service(), reply.value());
-                } else if (id != 0) {
-                    sendClose(bus, server, id);
-                }
-                call->deleteLater();
-            });
+    // A destructor may not throw: without memory for the watcher the
+    // notification stays up until the user closes it.
+    try {
+        auto* late = new QDBusPendingCallWatcher(*notifyCall_, application);
+        connect(late, &QDBusPendingCallWatcher::finished, late,
+                [bus = *bus_, id = id_, server = server_](QDBusPendingCallWatcher* call) {
+                    const QDBusPendingReply<uint> reply = *call;
+                    if (reply.isValid()) {
+                        sendClose(bus, reply.reply().service(), reply.value());
+                    } else if (id != 0) {
+                        sendClose(bus, server, id);
+                    }
+                    call->deleteLater();
+                });
+    } catch (const std::bad_alloc&) {
+        return;
+    }
 }
 
 void DBusNotifier::show(const QString& summary, const QString& body,

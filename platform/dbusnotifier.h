@@ -45,7 +45,8 @@ private slots:
     void onActionInvoked(uint id, const QString& actionKey, const QDBusMessage& message);
     void onNotificationClosed(uint id, uint reason, const QDBusMessage& message);
 
-private:
+    // Back from the slots, which QtDBus connects by name, to plain members.
+private: // NOLINT(readability-redundant-access-specifiers)
     struct Message {
         QString summary;
         QString body;
