@@ -4,7 +4,7 @@
 # --version answer, other options are refused, Qt's own options reach Qt, and
 # the manual page lists the options --help lists.
 #   commandline.sh <program> <version> <manual page source>
-# Run it through private_system_bus.py --drop-sys-time: it starts the program.
+# Run it through private_bus.py --drop-sys-time: it starts the program.
 set -euo pipefail
 program=$1 version=$2 manpage=$3
 unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM

@@ -1,5 +1,5 @@
 // Setting the clock through timedated, against a stand-in on a private system
-// bus (tests/support/private_system_bus.py with timedated_template.py): the
+// bus (tests/support/private_bus.py with timedated_template.py): the
 // instant it receives, its refusals as the user sees them, and the wait.
 #include "platform/clocksetters.h"
 #include "platform/systemclock.h"
@@ -72,7 +72,7 @@ private slots:
         // Never the machine's own bus: its timedated would set the real clock.
         const QByteArray address = qgetenv("DBUS_SYSTEM_BUS_ADDRESS");
         QVERIFY2(!address.isEmpty() && address == qgetenv("HOROLUX_PRIVATE_SYSTEM_BUS"),
-                 "run through tests/support/private_system_bus.py");
+                 "run through tests/support/private_bus.py");
         QVERIFY(QDBusConnection::systemBus().isConnected());
         // A zone twelve hours off, on the side where today's local date is
         // not the UTC date, so that a UTC date would show.

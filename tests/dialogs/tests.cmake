@@ -5,7 +5,7 @@ if(HOROLUX_LINUX_DESKTOP)
     add_executable(test_dialogs_dbus_setclock ${CMAKE_CURRENT_LIST_DIR}/dbus_setclock.cpp)
     target_link_libraries(test_dialogs_dbus_setclock PRIVATE horolux_testsupport Qt6::DBus)
     add_test(NAME dialogs.dbus_setclock
-        COMMAND /usr/bin/python3 ${CMAKE_CURRENT_LIST_DIR}/../support/private_system_bus.py
+        COMMAND /usr/bin/python3 ${CMAKE_CURRENT_LIST_DIR}/../support/private_bus.py
                 --mock ${CMAKE_CURRENT_LIST_DIR}/../support/timedated_template.py
                 -- $<TARGET_FILE:test_dialogs_dbus_setclock>)
     set_tests_properties(dialogs.dbus_setclock PROPERTIES

@@ -59,11 +59,11 @@ private slots:
         // Checked before any setter exists: this process must be unable to
         // change the machine's clock, and must not reach its time service.
         if (mayHoldSysTime()) {
-            QFAIL("may set the clock; run through private_system_bus.py --drop-sys-time");
+            QFAIL("may set the clock; run through private_bus.py --drop-sys-time");
         }
         const QByteArray address = qgetenv("DBUS_SYSTEM_BUS_ADDRESS");
         if (address.isEmpty() || address != qgetenv("HOROLUX_PRIVATE_SYSTEM_BUS")) {
-            QFAIL("run through tests/support/private_system_bus.py");
+            QFAIL("run through tests/support/private_bus.py");
         }
     }
 

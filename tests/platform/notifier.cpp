@@ -1,5 +1,5 @@
 // Desktop notifications against a stand-in notification service on a private
-// session bus (tests/support/private_session_bus.py with dbusmock's
+// session bus (tests/support/private_bus.py --session with dbusmock's
 // notification_daemon template): what Notify receives, the default action, the
 // withdrawal, and a service that is missing, refuses or does not answer.
 #include "platform/dbusnotifier.h"
@@ -171,7 +171,7 @@ private slots:
         // Never the desktop's own session bus, where a notification would show.
         const QByteArray address = qgetenv("DBUS_SESSION_BUS_ADDRESS");
         QVERIFY2(!address.isEmpty() && address == qgetenv("HOROLUX_PRIVATE_SESSION_BUS"),
-                 "run this test through tests/support/private_session_bus.py");
+                 "run this test through tests/support/private_bus.py --session");
         QDBusConnection bus = QDBusConnection::sessionBus();
         if (!bus.isConnected()) {
             return; // only noSessionBus applies

@@ -9,7 +9,7 @@ if(HOROLUX_LINUX_DESKTOP)
             list(APPEND options --no-bus)
         endif()
         add_test(NAME platform.clockset_fallback_${bus}
-            COMMAND /usr/bin/python3 ${CMAKE_CURRENT_LIST_DIR}/../support/private_system_bus.py
+            COMMAND /usr/bin/python3 ${CMAKE_CURRENT_LIST_DIR}/../support/private_bus.py
                     ${options} -- $<TARGET_FILE:test_platform_clockset_fallback>)
         set_tests_properties(platform.clockset_fallback_${bus} PROPERTIES
             ENVIRONMENT "LC_ALL=C.UTF-8"
@@ -24,7 +24,7 @@ endif()
 if(HOROLUX_LINUX_DESKTOP)
     add_executable(test_platform_notifier ${CMAKE_CURRENT_LIST_DIR}/notifier.cpp)
     target_link_libraries(test_platform_notifier PRIVATE horolux_platform horolux_testsupport_core horolux_linux_desktop)
-    set(session_bus ${CMAKE_CURRENT_LIST_DIR}/../support/private_session_bus.py)
+    set(session_bus ${CMAKE_CURRENT_LIST_DIR}/../support/private_bus.py --session)
     add_test(NAME platform.notifier
         COMMAND /usr/bin/python3 ${session_bus} --mock notification_daemon
                 -- $<TARGET_FILE:test_platform_notifier>)

@@ -1,17 +1,20 @@
 #!/usr/bin/python3
-'''Runs a test program against a private D-Bus "system bus".
+'''Runs a test program against a private D-Bus system or session bus.
 
-    private_system_bus.py [--mock TEMPLATE] [--no-bus] [--drop-sys-time] -- PROGRAM [ARGS...]
+    private_bus.py [--session] [--mock TEMPLATE [--parameters JSON]] [--no-bus]
+                   [--drop-sys-time] -- PROGRAM [ARGS...]
 
 Starts a dbus-daemon of its own on a socket in a temporary folder, optionally
-with a python3-dbusmock template serving on it, runs PROGRAM with
-DBUS_SYSTEM_BUS_ADDRESS pointing at that bus, then stops everything and
-exits with PROGRAM's status. The program also finds the address in
-HOROLUX_PRIVATE_SYSTEM_BUS, so that it can make sure it is not talking to
-the machine's own system bus.
+with a python3-dbusmock template (a file, or one of dbusmock's own such as
+notification_daemon) serving on it, runs PROGRAM with DBUS_SYSTEM_BUS_ADDRESS
+(or, with --session, DBUS_SESSION_BUS_ADDRESS) pointing at that bus, then
+stops everything and exits with PROGRAM's status. The program also finds the
+address in HOROLUX_PRIVATE_SYSTEM_BUS (HOROLUX_PRIVATE_SESSION_BUS), so that
+it can make sure it is not talking to the machine's or the desktop's own bus.
 
+--session         a session bus instead of the system bus.
 --no-bus          start no bus: the address points at a socket that does not
-                  exist, as on a machine without a system bus.
+                  exist, as on a machine (in a session) without that bus.
 --drop-sys-time   run PROGRAM without the right to set the clock
                   (CAP_SYS_TIME), through setpriv where this process holds it.
 
@@ -32,7 +35,7 @@ CAP_SYS_TIME = 25
 BUS_CONFIG = '''<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
  "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
 <busconfig>
-  <type>system</type>
+  <type>{kind}</type>
   <listen>unix:path={socket}</listen>
   <auth>EXTERNAL</auth>
   <policy context="default">
@@ -64,9 +67,9 @@ def wait_for_name(address, name, mock):
     deadline = time.monotonic() + 20
     while not bus.name_has_owner(name):
         if mock.poll() is not None:
-            sys.exit(f'private_system_bus: the mock ended with status {mock.returncode}')
+            sys.exit(f'private_bus: the mock ended with status {mock.returncode}')
         if time.monotonic() > deadline:
-            sys.exit(f'private_system_bus: {name} did not appear on the private bus')
+            sys.exit(f'private_bus: {name} did not appear on the private bus')
         time.sleep(0.05)
     bus.close()
 
@@ -84,7 +87,9 @@ def stop(process):
 
 def main():
     parser = argparse.ArgumentParser()
+    parser.add_argument('--session', action='store_true')
     parser.add_argument('--mock', metavar='TEMPLATE')
+    parser.add_argument('--parameters', metavar='JSON')
     parser.add_argument('--no-bus', action='store_true')
     parser.add_argument('--drop-sys-time', action='store_true')
     parser.add_argument('program', nargs=argparse.REMAINDER)
@@ -92,42 +97,48 @@ def main():
     program = options.program[1:] if options.program[:1] == ['--'] else options.program
     if not program:
         parser.error('no program to run')
+    kind = 'session' if options.session else 'system'
 
     if not options.no_bus and shutil.which('dbus-daemon') is None:
         skip('dbus-daemon is not installed (Debian package dbus-daemon)')
+    service = None
     if options.mock:
         try:
-            import dbusmock  # noqa: F401 pylint: disable=import-outside-toplevel,unused-import
+            from dbusmock.mockobject import load_module  # pylint: disable=import-outside-toplevel
         except ImportError:
             skip(f'python3-dbusmock is not installed for {sys.executable}')
+        service = load_module(options.mock).BUS_NAME
     if options.drop_sys_time and holds_sys_time():
         if shutil.which('setpriv') is None:
             skip('setpriv is missing: cannot run without the right to set the clock')
         program = ['setpriv', '--bounding-set=-sys_time', '--inh-caps=-sys_time', '--'] + program
 
-    with tempfile.TemporaryDirectory(prefix='horolux-bus-') as folder:
-        socket = os.path.join(folder, 'system_bus_socket')
+    with tempfile.TemporaryDirectory(prefix=f'horolux-{kind}-bus-') as folder:
+        socket = os.path.join(folder, f'{kind}_bus_socket')
         address = f'unix:path={socket}'
-        env = dict(os.environ, DBUS_SYSTEM_BUS_ADDRESS=address,
-                   HOROLUX_PRIVATE_SYSTEM_BUS=address)
-        env.pop('DBUS_SESSION_BUS_ADDRESS', None)
+        env = dict(os.environ)
+        env[f'DBUS_{kind.upper()}_BUS_ADDRESS'] = address
+        env[f'HOROLUX_PRIVATE_{kind.upper()}_BUS'] = address
+        if kind == 'system':
+            env.pop('DBUS_SESSION_BUS_ADDRESS', None)
         daemon = mock = None
         try:
             if not options.no_bus:
                 config = os.path.join(folder, 'bus.conf')
                 with open(config, 'w', encoding='utf-8') as out:
-                    out.write(BUS_CONFIG.format(socket=socket))
+                    out.write(BUS_CONFIG.format(kind=kind, socket=socket))
                 daemon = subprocess.Popen(
                     ['dbus-daemon', f'--config-file={config}', '--nofork', '--print-address=1'],
                     stdout=subprocess.PIPE, text=True)
                 if not daemon.stdout.readline().strip():
-                    sys.exit('private_system_bus: dbus-daemon did not start')
+                    sys.exit('private_bus: dbus-daemon did not start')
             if options.mock:
-                mock = subprocess.Popen(
-                    ['/usr/bin/python3', '-m', 'dbusmock', '--system', '--template',
-                     options.mock, '--logfile', os.path.join(folder, 'mock.log')],
-                    env=env)
-                wait_for_name(address, 'org.freedesktop.timedate1', mock)
+                command = ['/usr/bin/python3', '-m', 'dbusmock', f'--{kind}', '--template',
+                           options.mock, '--logfile', os.path.join(folder, 'mock.log')]
+                if options.parameters:
+                    command += ['--parameters', options.parameters]
+                mock = subprocess.Popen(command, env=env)
+                wait_for_name(address, service, mock)
             status = subprocess.run(program, env=env, check=False).returncode
         finally:
             stop(mock)
