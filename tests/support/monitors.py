@@ -25,7 +25,7 @@ class Monitor(ctypes.Structure):
 
 def main():
     split = sys.argv.index("--")
-    specs, program = sys.argv[1:split], sys.argv[split + 1:]
+    layouts, program = sys.argv[1:split], sys.argv[split + 1:]
     try:
         x11 = ctypes.CDLL(ctypes.util.find_library("X11") or "libX11.so.6")
         randr = ctypes.CDLL(ctypes.util.find_library("Xrandr") or "libXrandr.so.2")
@@ -47,8 +47,8 @@ def main():
         print("monitors.py: skipped: no X display")
         return 77
     root = x11.XDefaultRootWindow(display)
-    for spec in specs:
-        name, x, y, size, *flags = spec.split(":")
+    for layout in layouts:
+        name, x, y, size, *flags = layout.split(":")
         width, height = (int(v) for v in size.split("x"))
         monitor = randr.XRRAllocateMonitor(display, 0).contents
         monitor.name = x11.XInternAtom(display, name.encode(), 0)
