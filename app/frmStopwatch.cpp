@@ -18,6 +18,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QWindow>
 
 #include <algorithm>
 #include <variant>
@@ -255,16 +256,22 @@ bool frmStopwatch::eventFilter(QObject* watched, QEvent* event) {
             centralWidget()->rect().contains(mouse->position().toPoint())) {
             dispatch(&frmStopwatch::Form_Click);
         }
+    } else if (watched == windowHandle() && event->type() == QEvent::Expose) {
+        // Taken off the screen or put back by the window system.
+        unexposed_ = !windowHandle()->isExposed();
+        updateTickHold();
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
 void frmStopwatch::changeEvent(QEvent* event) {
-    // Back at the window: a notification of its finish has done its work.
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
-        notifier_->withdraw();
-    }
     QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        // Back at the window: a notification of its finish has done its work.
+        notifier_->withdraw();
+    } else if (event->type() == QEvent::WindowStateChange) {
+        updateTickHold(); // minimized, or restored
+    }
 }
 
 void frmStopwatch::dispatch(Handler handler) {

@@ -24,10 +24,12 @@ class QCheckBox;
 class QCloseEvent;
 class QComboBox;
 class QFrame;
+class QHideEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSessionManager;
+class QShowEvent;
 namespace platform {
 class Timer;
 }
@@ -55,8 +57,12 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override; // asks Form_QueryUnload
+    // Hidden, minimized or shown again: hold or resume the stopwatch's ticks;
+    // activated: withdraw the notification of a finish.
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     friend class frmStopwatchProbe; // tests reach the state and the handlers
@@ -90,6 +96,9 @@ private:
     void cmdCountdown_Click();
     void tmrCountdown_Timer();
     void cmdReset_Click();
+    // While the window cannot be seen the stopwatch's display is not kept
+    // current (app/stopwatch/unseen.cpp).
+    void updateTickHold();
     void cmdSetYourClock_Click();
     void mnuHelp_Click();
     void Form_QueryUnload(core::Integer& Cancel, core::Integer UnloadMode);
@@ -123,6 +132,8 @@ private:
     void noticeFinish();
     bool settingClock_ = false;   // the clock setter is waiting: the window may not close
     bool closeConfirmed_ = false; // the user already answered Yes: close without asking
+    bool hidden_ = false;         // hidden, or minimized, since it was last shown
+    bool unexposed_ = false;      // off the screen, e.g. on another workspace
 
     // The controls, by their names.
     QLineEdit* Text1 = nullptr;

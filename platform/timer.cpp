@@ -19,8 +19,13 @@ void Timer::setInterval(int milliseconds) {
     apply();
 }
 
+void Timer::setHeld(bool held) {
+    held_ = held;
+    apply();
+}
+
 void Timer::apply() {
-    if (!enabled_ || interval_ <= 0) {
+    if (!enabled_ || interval_ <= 0 || held_) {
         timer_.stop();
         return;
     }

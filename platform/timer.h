@@ -1,6 +1,7 @@
 #pragma once
 // A window timer: raises timeout() every interval milliseconds while it is
-// enabled and its interval is above 0. An interval of 0 never fires.
+// enabled and its interval is above 0. An interval of 0 never fires. A held
+// timer stays enabled but delivers no ticks until it is let go.
 #include <QObject>
 #include <QTimer>
 
@@ -15,7 +16,12 @@ public:
     void setEnabled(bool enabled);
     [[nodiscard]] int interval() const { return interval_; }
     void setInterval(int milliseconds);
-    // Whether ticks are being delivered (enabled with an interval above 0).
+    // Holds the ticks back while its window cannot be seen: isEnabled() is
+    // unchanged, and letting go resumes the ticks if it is still enabled.
+    [[nodiscard]] bool isHeld() const { return held_; }
+    void setHeld(bool held);
+    // Whether ticks are being delivered (enabled with an interval above 0,
+    // and not held).
     [[nodiscard]] bool isRunning() const { return timer_.isActive(); }
 
 signals:
@@ -27,6 +33,7 @@ private:
     QTimer timer_;
     bool enabled_ = false;
     int interval_ = 0;
+    bool held_ = false;
 };
 
 } // namespace platform
