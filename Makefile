@@ -58,11 +58,13 @@ fuzz: deps
 
 # The micro-benchmarks, then the desktop measurements and the accuracy run on
 # private Xvfb servers, printed as one table against the targets (about ten
-# minutes; RUNS=5 by default).
+# minutes; RUNS=5 by default). PARTS selects some of bench/measure.sh's parts,
+# e.g. PARTS=minimized.
+PARTS ?=
 bench: build
 	$(BUILD)/bench/bench_handlers --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
 		--benchmark_out=$(BUILD)/bench/handlers.json --benchmark_out_format=json
-	bash bench/measure.sh $(BUILD)
+	bash bench/measure.sh $(BUILD) $(PARTS)
 
 lint: configure
 	bash scripts/lint.sh $(BUILD)

@@ -1,11 +1,17 @@
 #!/usr/bin/env bash
 # The desktop measurements of Horolux against a bare Qt window, on private
-# Xvfb servers without a window manager, printed as one table of medians
-# against the targets. `make bench` runs it after the micro-benchmarks and
-# reads their JSON results for the tick rows.
+# Xvfb servers (without a window manager, and one with openbox), printed as
+# one table of medians against the targets. `make bench` runs it after the
+# micro-benchmarks and reads their JSON results for the tick rows.
 #
-#   bash bench/measure.sh [BUILD]        (RUNS=5 runs by default;
-#                                         ACCURACY_SECONDS=30 for the accuracy run)
+#   bash bench/measure.sh [BUILD [PART...]]   (RUNS=5 runs by default;
+#                                              ACCURACY_SECONDS=30 for the accuracy run)
+#
+# PART selects what is measured and printed: pair (one window against the bare
+# one), accuracy, twenty (twenty windows), micro (the micro-benchmarks' rows),
+# minimized (openbox); all of them by default. BEFORE=PROGRAM runs the
+# minimized part on a second build of Horolux too, e.g. one from before a
+# change, and prints it in the second column.
 #
 # What is measured, and how (see also the README's Performance section):
 # - start-up: bench/xprobe forks and execs the program and waits for its first
@@ -22,10 +28,18 @@
 # - ticks per window: bench_ticks, the windows in one process with counters on
 #   their timers' signals;
 # - accuracy: bench_accuracy, every write to the displays against the boot-time
-#   clock.
+#   clock;
+# - minimized: with openbox on its own Xvfb, a running stopwatch's CPU and
+#   wake-ups visible, minimized through the window manager (WM_CHANGE_STATE)
+#   and on another workspace; after a restore through the window manager
+#   (_NET_ACTIVE_WINDOW) the time until the display is drawn, then its updates.
 set -uo pipefail
 
 build=${1:-build}
+shift $(($# > 0 ? 1 : 0))
+parts=${*:-pair accuracy twenty micro minimized}
+selected() { [[ " $parts " == *" $1 "* ]]; }
+before=${BEFORE:-}
 runs=${RUNS:-5}
 xprobe=$build/bench/xprobe
 horolux=$build/app/horolux
@@ -44,7 +58,8 @@ cleanup() {
     for pid in "${programs[@]}" "${servers[@]}"; do
         exe=$(readlink -f "/proc/$pid/exe" 2>/dev/null) || continue
         case "$exe" in
-        "$(readlink -f "$horolux")" | "$(readlink -f "$bare")" | */Xvfb | */dbus-daemon) kill "$pid" ;;
+        "$(readlink -f "$horolux")" | "$(readlink -f "$bare")" | */Xvfb | */dbus-daemon | */openbox) kill "$pid" 2>/dev/null ;;
+        "$(readlink -f "${before:-/nonexistent}")") kill "$pid" ;;
         esac
     done
     rm -rf "$work"
@@ -279,38 +294,134 @@ measure_twenty() {
     stop_program "$W_pid"
 }
 
+# The Xvfb of start_xvfb with openbox managing its windows; the window
+# manager's own configuration, without the animation of minimizing and
+# restoring (which would only delay the window's return), and its files stay in
+# the work folder.
+start_openbox() {
+    sed 's|<animateIconify>yes</animateIconify>|<animateIconify>no</animateIconify>|' \
+        /etc/xdg/openbox/rc.xml >"$work/openbox.xml"
+    XDG_CONFIG_HOME=$work/config XDG_CACHE_HOME=$work/cache \
+        openbox --config-file "$work/openbox.xml" --sm-disable >"$work/openbox.log" 2>&1 &
+    servers+=("$!")
+    "$xprobe" wm >/dev/null || { echo "measure: openbox did not start" >&2; exit 1; }
+}
+
+# A program's CPU (% of a core) and wake-ups per second over SECONDS, noted
+# as NAME.cpu_pct and NAME.wakeups_per_s; given a display (xprobe count's
+# arguments), the updates drawn into it per second too, as NAME.updates_per_s.
+measure_while() {
+    local name=$1 pid=$2 seconds=$3 display=${4:-} c0 c1 w0 w1 t0 t1
+    c0=$(cpu_ns "$pid") w0=$(wakeups "$pid") t0=$(now_s)
+    if [ -n "$display" ]; then
+        # shellcheck disable=SC2086
+        note "$name.updates_per_s" "$("$xprobe" count "$seconds" $display)"
+    else
+        sleep "$seconds"
+    fi
+    c1=$(cpu_ns "$pid") w1=$(wakeups "$pid") t1=$(now_s)
+    note "$name.cpu_pct" "$(calc "($c1 - $c0) / 1e7 / ($t1 - $t0)" 3)"
+    note "$name.wakeups_per_s" "$(calc "($w1 - $w0) / ($t1 - $t0)" 1)"
+}
+
+# One program (Horolux, or the BEFORE build as NAME "before") under openbox:
+# its stopwatch running, visible for 10 s, minimized for 10 s, restored three
+# times (each timed to the first drawing of the display), updating for 5 s,
+# then on another workspace for 5 s. The program runs without the right to set
+# the clock and with no system bus to ask.
+measure_minimized() {
+    local name=$1 command=$2 out pid menu display i
+    out=$(DBUS_SYSTEM_BUS_ADDRESS=unix:path=$work/no-system-bus "$xprobe" start "$work/$name.log" \
+        setpriv --bounding-set=-sys_time --inh-caps=-sys_time "$command") ||
+        { log "$name did not start under openbox"; return 1; }
+    parse W "$out"
+    pid=$W_pid
+    programs+=("$pid")
+    out=$("$xprobe" client "$pid") || { stop_program "$pid"; return 1; }
+    parse C "$out"
+    menu=$((C_h - CLIENT_HEIGHT))
+    display="$C_window 15 $((menu + 36)) 141 37"
+    sleep 1
+    "$xprobe" click $((C_x + START_X)) $((C_y + menu + START_Y))
+    sleep 1
+
+    measure_while "$name.visible" "$pid" 10 "$display"
+    "$xprobe" iconify "$C_window" >/dev/null
+    sleep 1
+    measure_while "$name.minimized" "$pid" 10
+    for i in 1 2 3; do
+        # shellcheck disable=SC2086
+        out=$("$xprobe" restore $display)
+        parse R "$out"
+        note "$name.restore_ms" "$R_ms"
+        note "$name.restore_after_map_ms" "$(calc "$R_ms - $R_map_ms" 2)"
+        sleep 1
+        [ "$i" = 3 ] && break
+        "$xprobe" iconify "$C_window" >/dev/null
+        sleep 1
+    done
+    measure_while "$name.restored" "$pid" 5 "$display"
+    "$xprobe" desktop 1
+    sleep 1
+    measure_while "$name.elsewhere" "$pid" 5
+    "$xprobe" desktop 0
+    stop_program "$pid"
+}
+
 load() { cut -d' ' -f1-3 /proc/loadavg; }
 echo "Desktop measurements: $runs runs; load average before: $(load)" >&2
 
-start_xvfb 1280x1024
-# One start of each program that is not counted, so that the first run does
-# not pay alone for a cold page cache.
-for program in "$horolux" "$bare"; do
-    out=$("$xprobe" start "$work/warm-up.log" "$program") && parse W "$out" && stop_program "$W_pid"
-done
-for run in $(seq "$runs"); do
-    log "run $run of $runs: one window each (load $(load))"
-    # Alternate the order of the starts, so that neither always comes first.
-    if [ $((run % 2)) = 1 ]; then
-        measure_pair horolux bare
-    else
-        measure_pair bare horolux
-    fi
-done
-log "accuracy: a 30 s stopwatch run and a validated 0.5-minute countdown (load $(load))"
-"$build/bench/bench_accuracy" "${ACCURACY_SECONDS:-30}" 2>/dev/null | grep -v '^#' | tr '=' ' ' | sed 's/^/accuracy./' >>"$results"
+selected pair || selected accuracy && start_xvfb 1280x1024
+if selected pair; then
+    # One start of each program that is not counted, so that the first run
+    # does not pay alone for a cold page cache.
+    for program in "$horolux" "$bare"; do
+        out=$("$xprobe" start "$work/warm-up.log" "$program") && parse W "$out" && stop_program "$W_pid"
+    done
+    for run in $(seq "$runs"); do
+        log "run $run of $runs: one window each (load $(load))"
+        # Alternate the order of the starts, so that neither always comes first.
+        if [ $((run % 2)) = 1 ]; then
+            measure_pair horolux bare
+        else
+            measure_pair bare horolux
+        fi
+    done
+fi
+if selected accuracy; then
+    log "accuracy: a 30 s stopwatch run and a validated 0.5-minute countdown (load $(load))"
+    "$build/bench/bench_accuracy" "${ACCURACY_SECONDS:-30}" 2>/dev/null | grep -v '^#' | tr '=' ' ' | sed 's/^/accuracy./' >>"$results"
+fi
 
-start_xvfb 2620x1500
-for run in $(seq "$runs"); do
-    log "run $run of $runs: twenty windows (load $(load))"
-    measure_twenty
-    "$build/bench/bench_ticks" 20 10 2>/dev/null | tr '=' ' ' | sed 's/^/ticks./' >>"$results"
-done
+if selected twenty; then
+    start_xvfb 2620x1500
+    for run in $(seq "$runs"); do
+        log "run $run of $runs: twenty windows (load $(load))"
+        measure_twenty
+        "$build/bench/bench_ticks" 20 10 2>/dev/null | tr '=' ' ' | sed 's/^/ticks./' >>"$results"
+    done
+fi
+
+if selected minimized; then
+    start_xvfb 1280x1024
+    start_openbox
+    [ -z "$before" ] || [ -x "$before" ] || { echo "measure: BEFORE=$before is no program" >&2; exit 1; }
+    for run in $(seq "$runs"); do
+        log "run $run of $runs: minimized under openbox (load $(load))"
+        if [ -z "$before" ]; then
+            measure_minimized horolux "$horolux"
+        elif [ $((run % 2)) = 1 ]; then
+            measure_minimized horolux "$horolux" && measure_minimized before "$before"
+        else
+            measure_minimized before "$before" && measure_minimized horolux "$horolux"
+        fi
+    done
+fi
 echo "Load average after: $(load)" >&2
 
 # The micro-benchmarks' medians, in microseconds, from make bench's JSON.
 json=$build/bench/handlers.json
-if [ -s "$json" ]; then
+if selected micro && [ -s "$json" ]; then
     python3 - "$json" >>"$results" <<'EOF'
 import json, sys
 for b in json.load(open(sys.argv[1]))["benchmarks"]:
@@ -357,55 +468,98 @@ tick=$(value micro.tickWithoutWrite) write=$(value micro.tickWithWrite)
 settext=$(value micro.setTextAlone) cdtick=$(value micro.countdownTick)
 
 echo
-echo "Horolux performance: medians of $runs runs (bare = plain Qt window, same size, twenty controls, same writes)"
+echo "Horolux performance: medians of $runs runs (bare = plain Qt window, same size, twenty controls, same writes${before:+; in the openbox rows the second column is $before})"
 printf '| %-46s | %9s | %9s | %6s | %-28s | %-6s |\n' Measure Horolux "Bare Qt" Ratio Target Result
 printf '|%s|%s|%s|%s|%s|%s|\n' "$(printf -- '-%.0s' {1..48})" "-----------" "-----------" \
     "--------" "$(printf -- '-%.0s' {1..30})" "--------"
-row "Start-up, exec to window mapped (ms)" "$H_start" "$B_start" "$(ratio "$H_start" "$B_start")" \
-    "<= 80 and <= 1.4 x bare" "h <= 80 && r <= 1.4"
-row "Resident memory 2 s after start (MB)" "$H_rss" "$B_rss" "" "<= 35" "h <= 35"
-row "Memory per further window, 4 windows (MB)" "$(value horolux.window_mb)" "" "" "<= 1.5" "h <= 1.5"
-row "Memory per further window, 19 running (MB)" "$(value twenty.window_mb)" "" "" "<= 1.5" "h <= 1.5"
-row "Idle: CPU over 10 s (% of a core)" "$H_idle" "$B_idle" "" "< 0.01 (none measurable)" "h < 0.01"
-row "Idle: wake-ups over 10 s" "$H_wake" "$B_wake" "" "0" "h == 0"
-row "Stopwatch running: CPU (% of a core)" "$H_run" "$B_run" "$(ratio "$H_run" "$B_run")" \
-    "<= 8 and <= 1.0 x bare" "h <= 8 && r <= 1.0"
-row "Stopwatch running: CPU per update (ms)" "$H_upd" "$B_upd" "$(ratio "$H_upd" "$B_upd")" "<= 0.8" "h <= 0.8"
-row "Stopwatch running: display updates per s" "$H_ups" "$B_ups" "" "(about 100)" ""
-row "Stopwatch running: updates elsewhere per s" "$(value horolux.elsewhere_per_s)" \
-    "$(value bare.elsewhere_per_s)" "" "0 (only the display)" "h == 0"
-row "Stopwatch running: wake-ups per s" "$(value horolux.run_wakeups_per_s)" \
-    "$(value bare.run_wakeups_per_s)" "" "(for information)" ""
-row "Stopwatch running: Xvfb CPU (% of a core)" "$H_x" "$B_x" "$(ratio "$H_x" "$B_x")" \
-    "(for information)" ""
-row "Stopwatch running: program + Xvfb (%)" "$(calc "$H_run + $H_x" 2)" "$(calc "$B_run + $B_x" 2)" \
-    "" "<= 8 (painting included)" "h <= 8"
-row "Click to display answered: Start (ms)" "$(value horolux.start_click_ms)" \
-    "$(value bare.start_click_ms)" "" "<= 20" "h <= 20"
-row "Click to display answered: Capture (ms)" "$(value horolux.capture_click_ms)" "" "" "<= 20" "h <= 20"
-row "Tick, no write (us, fake clock)" "$tick" "" "" "<= 1" "h <= 1"
-row "Tick, no write: mallocs per tick" "$(value micro.tickWithoutWrite.allocs)" "" "" "0" "h == 0"
-row "Tick with write minus setText alone (us)" "$(difference "$write" "$settext")" "" "" "<= 1" "h <= 1"
-row "Countdown tick with write (us)" "$cdtick" "" "" "(for information)" ""
-row "Stopwatch model's tick alone (us, fake clock)" "$(value micro.stopwatchModelTick)" "" "" \
-    "(for information)" ""
-row "Stopwatch model's tick: mallocs per tick" "$(value micro.stopwatchModelTick.allocs)" "" "" "0" \
-    "h == 0"
-row "Twenty windows: CPU (% of a core)" "$T_cpu" "" "" "(for information)" ""
-row "Twenty windows: CPU / (20 x one window)" "$(ratio "$T_cpu" "$(ratio "$H_run" 0.05)")" "" "" \
-    "<= 1.0 (linear or better)" "h <= 1.0"
-row "Twenty windows: ticks per s, slowest window" "$(value ticks.ticks_per_s_min)" "" "" ">= 190" "h >= 190"
-row "Twenty windows: updates per s, slowest window" "$(value twenty.updates_per_s_min)" "" "" \
-    "(about 100)" ""
-row "Twenty windows: click answered, median (ms)" "$(value twenty.click_ms_median)" "" "" "<= 20" "h <= 20"
-row "Twenty windows: click answered, slowest (ms)" "$(value twenty.click_ms_max)" "" "" "<= 20" "h <= 20"
-row "Accuracy: stopwatch text vs true (s, worst)" "$(value accuracy.sw_error_s)" "" "" "<= 0.015" "h <= 0.015"
-row "Accuracy: validated countdown's stopwatch (s)" "$(value accuracy.cd_sw_error_s)" "" "" "<= 0.015" \
-    "h <= 0.015"
-row "Accuracy: time left shown vs true (s, worst)" "$(value accuracy.cd_left_error_s)" "" "" "<= 0.52" "h <= 0.52"
-row "Accuracy: longest between stopwatch writes (ms)" "$(value accuracy.sw_longest_gap_ms)" "" "" \
-    "(for information)" ""
-row "Accuracy: DONE after the end instant (s)" "$(value accuracy.cd_done_late_s)" "" "" "<= 1.02" "h <= 1.02"
+if selected pair; then
+    row "Start-up, exec to window mapped (ms)" "$H_start" "$B_start" "$(ratio "$H_start" "$B_start")" \
+        "<= 80 and <= 1.4 x bare" "h <= 80 && r <= 1.4"
+    row "Resident memory 2 s after start (MB)" "$H_rss" "$B_rss" "" "<= 35" "h <= 35"
+    row "Memory per further window, 4 windows (MB)" "$(value horolux.window_mb)" "" "" "<= 1.5" "h <= 1.5"
+    row "Idle: CPU over 10 s (% of a core)" "$H_idle" "$B_idle" "" "< 0.01 (none measurable)" "h < 0.01"
+    row "Idle: wake-ups over 10 s" "$H_wake" "$B_wake" "" "0" "h == 0"
+    row "Stopwatch running: CPU (% of a core)" "$H_run" "$B_run" "$(ratio "$H_run" "$B_run")" \
+        "<= 8 and <= 1.0 x bare" "h <= 8 && r <= 1.0"
+    row "Stopwatch running: CPU per update (ms)" "$H_upd" "$B_upd" "$(ratio "$H_upd" "$B_upd")" "<= 0.8" "h <= 0.8"
+    row "Stopwatch running: display updates per s" "$H_ups" "$B_ups" "" "(about 100)" ""
+    row "Stopwatch running: updates elsewhere per s" "$(value horolux.elsewhere_per_s)" \
+        "$(value bare.elsewhere_per_s)" "" "0 (only the display)" "h == 0"
+    row "Stopwatch running: wake-ups per s" "$(value horolux.run_wakeups_per_s)" \
+        "$(value bare.run_wakeups_per_s)" "" "(for information)" ""
+    row "Stopwatch running: Xvfb CPU (% of a core)" "$H_x" "$B_x" "$(ratio "$H_x" "$B_x")" \
+        "(for information)" ""
+    row "Stopwatch running: program + Xvfb (%)" "$(calc "$H_run + $H_x" 2)" "$(calc "$B_run + $B_x" 2)" \
+        "" "<= 8 (painting included)" "h <= 8"
+    row "Click to display answered: Start (ms)" "$(value horolux.start_click_ms)" \
+        "$(value bare.start_click_ms)" "" "<= 20" "h <= 20"
+    row "Click to display answered: Capture (ms)" "$(value horolux.capture_click_ms)" "" "" "<= 20" "h <= 20"
+fi
+if selected micro; then
+    row "Tick, no write (us, fake clock)" "$tick" "" "" "<= 1" "h <= 1"
+    row "Tick, no write: mallocs per tick" "$(value micro.tickWithoutWrite.allocs)" "" "" "0" "h == 0"
+    row "Tick with write minus setText alone (us)" "$(difference "$write" "$settext")" "" "" "<= 1" "h <= 1"
+    row "Countdown tick with write (us)" "$cdtick" "" "" "(for information)" ""
+    row "Stopwatch model's tick alone (us, fake clock)" "$(value micro.stopwatchModelTick)" "" "" \
+        "(for information)" ""
+    row "Stopwatch model's tick: mallocs per tick" "$(value micro.stopwatchModelTick.allocs)" "" "" \
+        "0" "h == 0"
+fi
+if selected twenty; then
+    row "Memory per further window, 19 running (MB)" "$(value twenty.window_mb)" "" "" "<= 1.5" "h <= 1.5"
+    row "Twenty windows: CPU (% of a core)" "$T_cpu" "" "" "(for information)" ""
+    row "Twenty windows: CPU / (20 x one window)" "$(ratio "$T_cpu" "$(ratio "$H_run" 0.05)")" "" "" \
+        "<= 1.0 (linear or better)" "h <= 1.0"
+    row "Twenty windows: ticks per s, slowest window" "$(value ticks.ticks_per_s_min)" "" "" ">= 190" "h >= 190"
+    row "Twenty windows: updates per s, slowest window" "$(value twenty.updates_per_s_min)" "" "" \
+        "(about 100)" ""
+    row "Twenty windows: click answered, median (ms)" "$(value twenty.click_ms_median)" "" "" "<= 20" "h <= 20"
+    row "Twenty windows: click answered, slowest (ms)" "$(value twenty.click_ms_max)" "" "" "<= 20" "h <= 20"
+fi
+if selected accuracy; then
+    row "Accuracy: stopwatch text vs true (s, worst)" "$(value accuracy.sw_error_s)" "" "" "<= 0.015" "h <= 0.015"
+    row "Accuracy: validated countdown's stopwatch (s)" "$(value accuracy.cd_sw_error_s)" "" "" "<= 0.015" \
+        "h <= 0.015"
+    row "Accuracy: time left shown vs true (s, worst)" "$(value accuracy.cd_left_error_s)" "" "" "<= 0.52" "h <= 0.52"
+    row "Accuracy: longest between stopwatch writes (ms)" "$(value accuracy.sw_longest_gap_ms)" "" "" \
+        "(for information)" ""
+    row "Accuracy: DONE after the end instant (s)" "$(value accuracy.cd_done_late_s)" "" "" "<= 1.02" "h <= 1.02"
+fi
+if selected minimized; then
+    # Visible, the stopwatch costs what it did: against the BEFORE build under
+    # openbox when one was given, else against one stopwatch without a window
+    # manager (the pair above) in the same run.
+    O_vis=$(value horolux.visible.cpu_pct) P_vis=$(value before.visible.cpu_pct)
+    if [ -n "$before" ]; then
+        reference=$P_vis against="before"
+    elif selected pair; then
+        reference=$H_run against="no WM"
+    else
+        reference=nan against=""
+    fi
+    row "Openbox: stopwatch visible, CPU (% of a core)" "$O_vis" "${before:+$P_vis}" \
+        "$(ratio "$O_vis" "$reference")" "${against:+<= 1.15 x $against (same run)}" "${against:+r <= 1.15}"
+    row "Openbox: stopwatch visible, wake-ups per s" "$(value horolux.visible.wakeups_per_s)" \
+        "${before:+$(value before.visible.wakeups_per_s)}" "" "(for information)" ""
+    row "Openbox: stopwatch visible, updates per s" "$(value horolux.visible.updates_per_s)" \
+        "${before:+$(value before.visible.updates_per_s)}" "" "(about 100)" ""
+    row "Openbox: minimized, CPU (% of a core)" "$(value horolux.minimized.cpu_pct)" \
+        "${before:+$(value before.minimized.cpu_pct)}" "" "<= 0.1" "h <= 0.1"
+    row "Openbox: minimized, wake-ups per s" "$(value horolux.minimized.wakeups_per_s)" \
+        "${before:+$(value before.minimized.wakeups_per_s)}" "" "<= 5" "h <= 5"
+    row "Openbox: restore to display drawn (ms)" "$(value horolux.restore_ms)" \
+        "${before:+$(value before.restore_ms)}" "" "<= 16.7 (a frame at 60 Hz)" "h <= 16.7"
+    row "Openbox: restore to display drawn, worst (ms)" \
+        "$(awk '$1 == "horolux.restore_ms" { print $2 }' "$results" | maximum)" "" "" "(for information)" ""
+    row "Openbox: restore, mapped to display drawn (ms)" "$(value horolux.restore_after_map_ms)" \
+        "${before:+$(value before.restore_after_map_ms)}" "" "(for information)" ""
+    row "Openbox: restored, display updates per s" "$(value horolux.restored.updates_per_s)" \
+        "${before:+$(value before.restored.updates_per_s)}" "" ">= 90 (ticking again)" "h >= 90"
+    row "Openbox: other workspace, CPU (% of a core)" "$(value horolux.elsewhere.cpu_pct)" \
+        "${before:+$(value before.elsewhere.cpu_pct)}" "" "(for information)" ""
+    row "Openbox: other workspace, wake-ups per s" "$(value horolux.elsewhere.wakeups_per_s)" \
+        "${before:+$(value before.elsewhere.wakeups_per_s)}" "" "(for information)" ""
+fi
 echo
 echo "Every run's figures: $build/bench/measure-results.txt"
 echo "$met targets met, $missed missed. Machine: $(nproc) cores, $(awk -F': ' '/model name/ {print $2; exit}' /proc/cpuinfo), $(. /etc/os-release && echo "$PRETTY_NAME"), Qt $(qtpaths6 --qt-version 2>/dev/null || echo 6)."

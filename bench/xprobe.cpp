@@ -1,6 +1,6 @@
 // xprobe: the small X client that bench/measure.sh times the desktop with.
-// It talks to the X server in $DISPLAY (a private Xvfb without a window
-// manager) and measures from outside the program under test:
+// It talks to the X server in $DISPLAY (a private Xvfb, without a window
+// manager or with openbox) and measures from outside the program under test:
 //
 //   xprobe start LOG PROGRAM [ARGS...]
 //       Runs PROGRAM with its output in LOG and waits for its first top-level
@@ -23,6 +23,28 @@
 //       Counts, for SECONDS, the updates drawn into each rectangle: one for
 //       every drawing request that touches it. Prints one rate per rectangle,
 //       in updates per second.
+//
+// With a window manager (EWMH, as openbox):
+//   xprobe wm
+//       Waits up to 10 s for a window manager to announce itself on the root
+//       window (_NET_SUPPORTING_WM_CHECK). Prints "ms=T".
+//   xprobe client PID
+//       Waits up to 10 s for the window manager to list a window of process
+//       PID (_NET_CLIENT_LIST, _NET_WM_PID): the program's own window, not
+//       the frame around it. Prints "window=W x=X y=Y w=W h=H", X and Y on
+//       the root window.
+//   xprobe iconify WINDOW
+//       Asks the window manager to minimize the window (WM_CHANGE_STATE,
+//       IconicState) and waits until its WM_STATE says so. Prints "ms=T".
+//   xprobe restore WINDOW RX RY RW RH
+//       Asks the window manager to bring the minimized window back and
+//       activate it (_NET_ACTIVE_WINDOW, as a task bar does), and prints
+//       "ms=T map_ms=M": the times from the request to the first drawing
+//       that touches the rectangle and to the window's MapNotify. Gives up
+//       after 2 s, with "timeout=1".
+//   xprobe desktop N
+//       Switches to workspace N (_NET_CURRENT_DESKTOP) and waits until the
+//       window manager says it has.
 #include <xcb/damage.h>
 #include <xcb/xcb.h>
 #include <xcb/xtest.h>
@@ -181,6 +203,62 @@ public:
         }
         const uint8_t* data = xcb_get_image_data(img.get());
         return {data, data + xcb_get_image_data_length(img.get())};
+    }
+
+    [[nodiscard]] xcb_atom_t atom(const char* name) const {
+        Reply<xcb_intern_atom_reply_t> r(xcb_intern_atom_reply(
+            c_, xcb_intern_atom(c_, 0, static_cast<uint16_t>(std::strlen(name)), name), nullptr));
+        if (!r) {
+            fail(std::string("cannot intern ") + name);
+        }
+        return r->atom;
+    }
+
+    // A property of 32-bit values; empty when it is not set.
+    [[nodiscard]] std::vector<uint32_t> property(xcb_window_t window, xcb_atom_t name) const {
+        Reply<xcb_get_property_reply_t> r(xcb_get_property_reply(
+            c_, xcb_get_property(c_, 0, window, name, XCB_GET_PROPERTY_TYPE_ANY, 0, 4096),
+            nullptr));
+        if (!r || r->format != 32) {
+            return {};
+        }
+        const auto* data = static_cast<const uint32_t*>(xcb_get_property_value(r.get()));
+        return {data, data + xcb_get_property_value_length(r.get()) / 4};
+    }
+
+    // A client message to the window manager, as EWMH and ICCCM prescribe.
+    void tellWindowManager(xcb_window_t window, xcb_atom_t type, uint32_t d0, uint32_t d1 = 0,
+                           uint32_t d2 = 0) const {
+        xcb_client_message_event_t m{};
+        m.response_type = XCB_CLIENT_MESSAGE;
+        m.format = 32;
+        m.window = window;
+        m.type = type;
+        m.data.data32[0] = d0;
+        m.data.data32[1] = d1;
+        m.data.data32[2] = d2;
+        xcb_send_event(c_, 0, root_,
+                       XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                       reinterpret_cast<const char*>(&m));
+        xcb_flush(c_);
+    }
+
+    void watchProperties(xcb_window_t window) const {
+        const uint32_t mask = XCB_EVENT_MASK_PROPERTY_CHANGE;
+        xcb_change_window_attributes(c_, window, XCB_CW_EVENT_MASK, &mask);
+        sync();
+    }
+
+    // Waits until `done` holds, checking it at every event and every 50 ms.
+    template <typename Done> bool waitUntil(double timeoutMs, Done done) const {
+        const double deadline = nowMs() + timeoutMs;
+        while (!done()) {
+            if (nowMs() >= deadline) {
+                return false;
+            }
+            next(50).reset(); // any event may be the change awaited
+        }
+        return true;
     }
 
     void printGeometry(xcb_window_t window) const {
@@ -376,6 +454,130 @@ int count(int argc, char** argv) {
     return 0;
 }
 
+int waitForWindowManager(int argc, char** /*argv*/) {
+    if (argc != 2) {
+        fail("usage: xprobe wm");
+    }
+    Display d;
+    const double t0 = nowMs();
+    const xcb_atom_t check = d.atom("_NET_SUPPORTING_WM_CHECK");
+    if (!d.waitUntil(10000, [&] { return !d.property(d.root(), check).empty(); })) {
+        fail("no window manager came up");
+    }
+    std::printf("ms=%.2f\n", nowMs() - t0);
+    return 0;
+}
+
+int client(int argc, char** argv) {
+    if (argc != 3) {
+        fail("usage: xprobe client PID");
+    }
+    Display d;
+    const auto pid = static_cast<uint32_t>(toInt(argv[2]));
+    const xcb_atom_t list = d.atom("_NET_CLIENT_LIST");
+    const xcb_atom_t wmPid = d.atom("_NET_WM_PID");
+    d.watchProperties(d.root());
+    xcb_window_t found = XCB_NONE;
+    const bool listed = d.waitUntil(10000, [&] {
+        for (const uint32_t window : d.property(d.root(), list)) {
+            const std::vector<uint32_t> owner = d.property(window, wmPid);
+            if (!owner.empty() && owner.front() == pid) {
+                found = window;
+                return true;
+            }
+        }
+        return false;
+    });
+    if (!listed) {
+        fail("the window manager lists no window of that process");
+    }
+    Reply<xcb_get_geometry_reply_t> g(
+        xcb_get_geometry_reply(d.c(), xcb_get_geometry(d.c(), found), nullptr));
+    Reply<xcb_translate_coordinates_reply_t> at(xcb_translate_coordinates_reply(
+        d.c(), xcb_translate_coordinates(d.c(), found, d.root(), 0, 0), nullptr));
+    if (!g || !at) {
+        fail("cannot read the window's geometry");
+    }
+    std::printf("window=%u x=%d y=%d w=%d h=%d\n", found, at->dst_x, at->dst_y, g->width,
+                g->height);
+    return 0;
+}
+
+int iconify(int argc, char** argv) {
+    if (argc != 3) {
+        fail("usage: xprobe iconify WINDOW");
+    }
+    Display d;
+    const auto window = static_cast<xcb_window_t>(toInt(argv[2]));
+    const xcb_atom_t wmState = d.atom("WM_STATE");
+    constexpr uint32_t kIconicState = 3;
+    d.watchProperties(window);
+    const double t0 = nowMs();
+    d.tellWindowManager(window, d.atom("WM_CHANGE_STATE"), kIconicState);
+    if (!d.waitUntil(2000, [&] {
+            const std::vector<uint32_t> state = d.property(window, wmState);
+            return !state.empty() && state.front() == kIconicState;
+        })) {
+        fail("the window manager did not minimize the window");
+    }
+    std::printf("ms=%.2f\n", nowMs() - t0);
+    return 0;
+}
+
+int restore(int argc, char** argv) {
+    if (argc != 7) {
+        fail("usage: xprobe restore WINDOW RX RY RW RH");
+    }
+    Display d;
+    d.initDamage();
+    const auto window = static_cast<xcb_window_t>(toInt(argv[2]));
+    const Rect rect{toInt(argv[3]), toInt(argv[4]), toInt(argv[5]), toInt(argv[6])};
+    const xcb_damage_damage_t damage = d.damage(window);
+    const xcb_atom_t activate = d.atom("_NET_ACTIVE_WINDOW");
+    const uint32_t mask = XCB_EVENT_MASK_STRUCTURE_NOTIFY;
+    xcb_change_window_attributes(d.c(), window, XCB_CW_EVENT_MASK, &mask);
+    d.syncAndDrop();
+    constexpr uint32_t kFromPager = 2; // the request comes from a task bar or pager
+    const double t0 = nowMs();
+    double mapped = -1;
+    d.tellWindowManager(window, activate, kFromPager, XCB_CURRENT_TIME);
+    const double deadline = t0 + 2000;
+    while (nowMs() < deadline) {
+        auto e = d.next(deadline - nowMs());
+        if (e && eventType(e.get()) == XCB_MAP_NOTIFY && mapped < 0) {
+            mapped = nowMs() - t0;
+        }
+        if (!e || eventType(e.get()) != d.damageEvent()) {
+            continue;
+        }
+        const auto* n = reinterpret_cast<const xcb_damage_notify_event_t*>(e.get());
+        if (n->damage == damage && rect.intersects(n->area)) {
+            std::printf("ms=%.2f map_ms=%.2f\n", nowMs() - t0, mapped);
+            return 0;
+        }
+    }
+    std::printf("ms=%.2f map_ms=%.2f timeout=1\n", deadline - t0, mapped);
+    return 2;
+}
+
+int desktop(int argc, char** argv) {
+    if (argc != 3) {
+        fail("usage: xprobe desktop N");
+    }
+    Display d;
+    const auto wanted = static_cast<uint32_t>(toInt(argv[2]));
+    const xcb_atom_t current = d.atom("_NET_CURRENT_DESKTOP");
+    d.watchProperties(d.root());
+    d.tellWindowManager(d.root(), current, wanted, XCB_CURRENT_TIME);
+    if (!d.waitUntil(2000, [&] {
+            const std::vector<uint32_t> now = d.property(d.root(), current);
+            return !now.empty() && now.front() == wanted;
+        })) {
+        fail("the window manager did not switch the workspace");
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -398,5 +600,21 @@ int main(int argc, char** argv) {
     if (command == "count") {
         return count(argc, argv);
     }
-    fail("usage: xprobe start|click|click-map|move|respond|count ...");
+    if (command == "wm") {
+        return waitForWindowManager(argc, argv);
+    }
+    if (command == "client") {
+        return client(argc, argv);
+    }
+    if (command == "iconify") {
+        return iconify(argc, argv);
+    }
+    if (command == "restore") {
+        return restore(argc, argv);
+    }
+    if (command == "desktop") {
+        return desktop(argc, argv);
+    }
+    fail("usage: xprobe start|click|click-map|move|respond|count|wm|client|iconify|restore|"
+         "desktop ...");
 }
