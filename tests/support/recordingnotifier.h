@@ -20,23 +20,29 @@ struct NotificationLog {
 
     // A maker for platform::Services::makeNotifier that records into this log.
     [[nodiscard]] std::function<std::unique_ptr<platform::Notifier>()> maker();
+
+    // Gone with the log: a window that a test leaves to the application (one
+    // opened with "Another Timer?") may outlive the test and its log, and is
+    // then activated when a later test's window closes.
+    std::shared_ptr<int> alive = std::make_shared<int>();
 };
 
 class RecordingNotifier final : public platform::Notifier {
 public:
-    // The log must outlive the notifier's use, not the notifier: a window that
-    // a test leaves to the application (one opened with "Another Timer?") may
-    // be destroyed after its test's log, so nothing is recorded on destruction.
-    explicit RecordingNotifier(NotificationLog& log) : log_(log) {}
+    // Records into `log` while it lasts; nothing is recorded on destruction.
+    explicit RecordingNotifier(NotificationLog& log) : log_(log), alive_(log.alive) {}
 
     void show(const QString& summary, const QString& body,
               std::function<void()> onActivated) override {
+        if (alive_.expired()) {
+            return;
+        }
         log_.shown.push_back({summary, body});
         log_.activate = std::move(onActivated);
         log_.up = true;
     }
     void withdraw() override {
-        if (log_.up) {
+        if (!alive_.expired() && log_.up) {
             ++log_.withdrawals;
             log_.up = false;
             log_.activate = nullptr;
@@ -45,6 +51,7 @@ public:
 
 private:
     NotificationLog& log_;
+    std::weak_ptr<int> alive_;
 };
 
 inline std::function<std::unique_ptr<platform::Notifier>()> NotificationLog::maker() {
