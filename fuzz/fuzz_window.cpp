@@ -21,7 +21,6 @@
 #include <cstring>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 namespace {
@@ -65,7 +64,6 @@ struct Window {
     TestServices t;
     std::unique_ptr<frmStopwatch> w = t.window();
     frmStopwatchProbe p{*w};
-    bool openedAnother = false; // "Another Timer?" was pressed
 
     template <typename T = QWidget> T* c(const char* name) { return p.control<T>(name); }
 
@@ -139,7 +137,9 @@ public:
         for (const frmStopwatch::NamedHandler& entry : frmStopwatch::handlers()) {
             const std::string_view name = entry.name;
             const std::size_t underscore = name.rfind('_');
-            if (underscore != std::string_view::npos) {
+            // "Another Timer?" opens and shows a window of its own, which costs
+            // as much as a thousand other events; the window tests cover it.
+            if (underscore != std::string_view::npos && name != "cmdAnotherTimer_Click") {
                 events_.push_back({std::string(name), std::string(name.substr(0, underscore)),
                                    std::string(name.substr(underscore + 1))});
             }
@@ -166,27 +166,6 @@ public:
             }
         } else if (e.kind == "Click" && e.control == "Form") {
             x.run(e.handler.c_str());
-        } else if (e.kind == "Click" && e.control == "cmdAnotherTimer") {
-            // Once an input: a window costs as much as a hundred other events.
-            if (std::exchange(x.openedAnother, true)) {
-                return;
-            }
-            x.run(e.handler.c_str());
-            // A further window of its own, idle; this input does not keep it.
-            // Found first and deleted after: a window takes top-level
-            // widgets of its own (the list's popup) with it.
-            std::vector<frmStopwatch*> others;
-            for (QWidget* top : QApplication::topLevelWidgets()) {
-                auto* another = qobject_cast<frmStopwatch*>(top);
-                if (another != nullptr && another != x.w.get()) {
-                    others.push_back(another);
-                }
-            }
-            check(others.size() == 1, "one further window");
-            for (frmStopwatch* another : others) {
-                check(frmStopwatchProbe(*another).state().blnSWReady, "another window opens idle");
-                delete another;
-            }
         } else if (e.kind == "Click") {
             QObject* target = x.w->findChild<QObject*>(QString::fromStdString(e.control));
             check(target != nullptr, "a click handler names its control");
