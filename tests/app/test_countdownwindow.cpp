@@ -2,6 +2,7 @@
 // box over the display, a validated countdown through the real handlers from
 // the click to "DONE", and the real clock and the real one-second timer. The
 // behaviour itself is tested on the model (tests/core/test_countdown.cpp).
+#include "support/models.h"
 #include "support/probe.h"
 
 #include "platform/systemclock.h"
@@ -21,9 +22,6 @@ QColor base(QWidget* w) {
 QColor text(QWidget* w) {
     return w->palette().color(QPalette::Text);
 }
-
-const QString kIdle =
-    QString::fromUtf8(core::kIdleCaption.data(), static_cast<qsizetype>(core::kIdleCaption.size()));
 
 // A shown, active window with the countdown's controls at hand.
 struct Countdown : ActiveWindow {
@@ -119,7 +117,7 @@ private slots:
         QVERIFY(c.unit->isVisible());
         QVERIFY(c.p.timer("tmrCountdown")->isRunning());
         QCOMPARE(c.p.timer("tmrCountdown")->interval(), 1000);
-        QCOMPARE(c.w->windowTitle(), kIdle);
+        QCOMPARE(c.w->windowTitle(), idleCaption());
 
         for (int k = 1; k < 60; ++k) {
             QVERIFY(c.tickAfter(1));
@@ -134,7 +132,7 @@ private slots:
         QCOMPARE(base(c.display), QColor(Qt::black));
         QVERIFY(c.unit->isHidden());
         QVERIFY(!c.p.timer("tmrCountdown")->isRunning());
-        QCOMPARE(c.w->windowTitle(), kIdle);
+        QCOMPARE(c.w->windowTitle(), idleCaption());
         QCOMPARE(c.t.dialogs.beeps(), 1);
         QCOMPARE(c.swDisplay->text(), "60.00");
         QCOMPARE(c.swButton->text(), "H:MM:SS");
@@ -172,7 +170,7 @@ private slots:
         QCOMPARE(shown.last(), "DONE");
         QVERIFY2(!shown.contains("0:00:00"), qPrintable(shown.join(' ')));
         QCOMPARE(t.dialogs.beeps(), 1);
-        QCOMPARE(w.windowTitle(), kIdle);
+        QCOMPARE(w.windowTitle(), idleCaption());
     }
 };
 

@@ -39,27 +39,9 @@ QString focusName(const QWidget& w) {
     return f != nullptr ? f->objectName() : QStringLiteral("-");
 }
 
-// What a user can see of a window: every text and caption, the colours and
-// visibility of the controls, the focus, the title.
-QStringList snapshot(const QWidget& w) {
-    QStringList seen{w.windowTitle(), "focus " + focusName(w)};
-    for (QWidget* c : w.findChildren<QWidget*>()) {
-        if (c->window() != &w) {
-            continue; // a message box's
-        }
-        QString line = c->objectName() + (c->isVisible() ? " shown" : " hidden") +
-                       (c->isEnabled() ? " enabled " : " disabled ") +
-                       c->palette().color(QPalette::Base).name();
-        if (auto* edit = qobject_cast<QLineEdit*>(c)) {
-            line += " " + edit->text();
-        } else if (auto* button = qobject_cast<QAbstractButton*>(c)) {
-            line += " " + button->text() + (button->isChecked() ? " ticked" : "");
-        } else if (auto* label = qobject_cast<QLabel*>(c)) {
-            line += " " + label->text();
-        }
-        seen << line;
-    }
-    return seen;
+// What a user can see of a window, and where its focus is.
+QStringList seenWithFocus(const QWidget& w) {
+    return snapshot(w) << "focus " + focusName(w);
 }
 
 QString textOf(QWidget* c) {
@@ -153,12 +135,12 @@ private slots:
             Shown s;
             prepare(s, before, from);
             s.click(button);
-            clicked = snapshot(*s.w);
+            clicked = seenWithFocus(*s.w);
         }
         Shown s;
         prepare(s, before, from);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
-        QCOMPARE(snapshot(*s.w), clicked);
+        QCOMPARE(seenWithFocus(*s.w), clicked);
         // The countdown's Stop shows at the next tick.
         QTRY_COMPARE(textOf(s.c(shows)), text);
     }
@@ -177,9 +159,9 @@ private slots:
         if (!disable.isEmpty()) {
             s.c(disable)->setEnabled(false);
         }
-        const QStringList before = snapshot(*s.w);
+        const QStringList before = seenWithFocus(*s.w);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
-        QCOMPARE(snapshot(*s.w), before);
+        QCOMPARE(seenWithFocus(*s.w), before);
     }
 
     void heldKeyPressesOnce_data() {
@@ -213,7 +195,7 @@ private slots:
         Shown s;
         QWidget* id = s.c("Text1");
         id->setFocus();
-        const QStringList before = snapshot(*s.w);
+        const QStringList before = seenWithFocus(*s.w);
         const auto pressAll = [](QWidget* where) {
             for (Qt::Key key : {Qt::Key_F5, Qt::Key_F6, Qt::Key_F7, Qt::Key_F8}) {
                 QTest::keyClick(where, key);
@@ -229,7 +211,7 @@ private slots:
             pressAll(id);
             pressAll(QApplication::focusWidget());
         }
-        QCOMPARE(snapshot(*s.w), before);
+        QCOMPARE(seenWithFocus(*s.w), before);
         s.w->activateWindow(); // as the desktop does
         QTRY_COMPARE(QApplication::focusWidget(), id);
         QTest::keyClick(id, Qt::Key_F5);

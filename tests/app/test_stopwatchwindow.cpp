@@ -2,6 +2,7 @@
 // focus; the tick's writes; the box "Validate Countdown" taking the focus;
 // the real clock and the real 5 ms timer. The behaviour itself is tested on
 // the model (tests/core/test_stopwatch.cpp).
+#include "support/models.h"
 #include "support/probe.h"
 
 #include "platform/systemclock.h"
@@ -17,9 +18,6 @@ namespace {
 QColor base(QWidget* w) {
     return w->palette().color(QPalette::Base);
 }
-
-const QString kIdle =
-    QString::fromUtf8(core::kIdleCaption.data(), static_cast<qsizetype>(core::kIdleCaption.size()));
 
 // A shown, active window with its controls at hand.
 struct Stopwatch : ActiveWindow {
@@ -78,7 +76,7 @@ private slots:
         QCOMPARE(s.split->text(), "00:01:00");
         QCOMPARE(s.unit->text(), "Hr.....Min...Sec");
         QCOMPARE(s.button->text(), "Reset");
-        QCOMPARE(s.w->windowTitle(), kIdle);
+        QCOMPARE(s.w->windowTitle(), idleCaption());
 
         s.button->click(); // reset
         QCOMPARE(s.main->text(), "0.00");

@@ -1,4 +1,5 @@
 // A freshly created timer window: its state, its controls and its keyboard.
+#include "support/models.h"
 #include "support/probe.h"
 
 #include <QAction>
@@ -14,9 +15,6 @@
 #include <QStyleOptionButton>
 
 namespace {
-
-const QString kIdleCaption =
-    QString::fromUtf8(core::kIdleCaption.data(), static_cast<qsizetype>(core::kIdleCaption.size()));
 
 struct Expected {
     const char* name;
@@ -109,7 +107,7 @@ private slots:
             QCOMPARE(v, core::Integer{0});
         }
         QCOMPARE(w->windowTitle(), QStringLiteral("Horolux            www.horolux.org"));
-        QCOMPARE(kIdleCaption.mid(7, 12), QString(12, QLatin1Char(' ')));
+        QCOMPARE(idleCaption().mid(7, 12), QString(12, QLatin1Char(' ')));
     }
 
     void placedAtTheTopCentred() {

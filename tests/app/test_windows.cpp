@@ -1,5 +1,6 @@
 // Further timer windows: where they open, that they share nothing, and that
 // the program lives until the last one closes.
+#include "support/models.h"
 #include "support/probe.h"
 
 #include <QLabel>
@@ -9,9 +10,6 @@
 #include <QTimer>
 
 namespace {
-
-const QString kIdleCaption =
-    QString::fromUtf8(core::kIdleCaption.data(), static_cast<qsizetype>(core::kIdleCaption.size()));
 
 // The timer windows on the screen other than `except`, oldest first.
 QList<frmStopwatch*> otherWindows(const QWidget* except) {
@@ -23,26 +21,6 @@ QList<frmStopwatch*> otherWindows(const QWidget* except) {
         }
     }
     return found;
-}
-
-// What a user can see of a window: every text and caption, the colours and
-// visibility of the controls, the title.
-QStringList snapshot(frmStopwatch* w) {
-    QStringList seen{w->windowTitle()};
-    for (QWidget* c : w->findChildren<QWidget*>()) {
-        QString line = c->objectName() + (c->isVisible() ? " shown" : " hidden") +
-                       (c->isEnabled() ? " enabled " : " disabled ") +
-                       c->palette().color(QPalette::Base).name();
-        if (auto* edit = qobject_cast<QLineEdit*>(c)) {
-            line += " " + edit->text();
-        } else if (auto* button = qobject_cast<QAbstractButton*>(c)) {
-            line += " " + button->text() + (button->isChecked() ? " ticked" : "");
-        } else if (auto* label = qobject_cast<QLabel*>(c)) {
-            line += " " + label->text();
-        }
-        seen << line;
-    }
-    return seen;
 }
 
 // Closes every other window, answering Yes where one asks.
@@ -97,7 +75,7 @@ private slots:
         QCOMPARE(p2.control<QLineEdit>("txtSWTime1")->text(), "0.00");
         QCOMPARE(p2.control<QLineEdit>("txtCountdown")->text(), "0:00:00");
         QCOMPARE(p2.control<QLineEdit>("Text1")->text(), QString());
-        QCOMPARE(second->windowTitle(), kIdleCaption);
+        QCOMPARE(second->windowTitle(), idleCaption());
 
         // The first window goes on running.
         QVERIFY(p1.state().blnSWRunning);
@@ -126,7 +104,7 @@ private slots:
         frmStopwatchProbe pa(*a);
         pa.control<QPushButton>("cmdAnotherTimer")->click();
         frmStopwatch* b = otherWindows(a).first();
-        const QStringList before = snapshot(b);
+        const QStringList before = snapshot(*b);
         const TimerWindowState stateBefore = frmStopwatchProbe(*b).state();
 
         auto* button = pa.control<QPushButton>("cmdSWButton");
@@ -141,7 +119,7 @@ private slots:
         QCOMPARE(pa.control<QLineEdit>("txtSWTime")->text(), "00:00:04");
         button->click();
 
-        QCOMPARE(snapshot(b), before);
+        QCOMPARE(snapshot(*b), before);
         const TimerWindowState& stateAfter = frmStopwatchProbe(*b).state();
         QCOMPARE(stateAfter.blnSWReady, stateBefore.blnSWReady);
         QCOMPARE(stateAfter.sngSWStart, stateBefore.sngSWStart);

@@ -9,8 +9,11 @@
 #include "support/recordingnotifier.h"
 #include "support/scripteddialogs.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
+#include <QStringList>
 #include <QTest>
 
 #include <memory>
@@ -91,6 +94,29 @@ struct ActiveWindow {
         QVERIFY(QTest::qWaitForWindowActive(w.get()));
     }
 };
+
+// What a user can see of a window: the title, and every control's text or
+// caption, colour, visibility and state; a message box of its own left out.
+inline QStringList snapshot(const QWidget& w) {
+    QStringList seen{w.windowTitle()};
+    for (QWidget* c : w.findChildren<QWidget*>()) {
+        if (c->window() != &w) {
+            continue;
+        }
+        QString line = c->objectName() + (c->isVisible() ? " shown" : " hidden") +
+                       (c->isEnabled() ? " enabled " : " disabled ") +
+                       c->palette().color(QPalette::Base).name();
+        if (auto* edit = qobject_cast<QLineEdit*>(c)) {
+            line += " " + edit->text();
+        } else if (auto* button = qobject_cast<QAbstractButton*>(c)) {
+            line += " " + button->text() + (button->isChecked() ? " ticked" : "");
+        } else if (auto* label = qobject_cast<QLabel*>(c)) {
+            line += " " + label->text();
+        }
+        seen << line;
+    }
+    return seen;
+}
 
 // Makes the application look as it does when the program runs.
 inline void configureTestApplication() {
