@@ -6,6 +6,7 @@
 #include "layout.h"
 #include "platform/timer.h"
 #include "shortcuts.h"
+#include "unseen.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -21,6 +22,7 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <array>
 #include <variant>
 #include <vector>
 
@@ -122,7 +124,16 @@ template <typename T> T* namedChild(const QObject* parent, std::string_view name
 } // namespace
 
 frmStopwatch::frmStopwatch(const platform::Services& services)
-    : services_(services), notifier_(services.makeNotifier()) {
+    : services_(services),
+      timer_(services.clock, {.show = [this] { showView(); },
+                              .message = [this](const core::Message& message) {
+                                  return services_.dialogs.messageBox(this, message);
+                              },
+                              .beep = [this] { services_.dialogs.beep(); },
+                              .noticeFinish = [this] { noticeFinish(); },
+                              .withdrawNotice = [this] { notifier_->withdraw(); },
+                              .pressStopwatch = [this] { cmdSWButton_Click(); }}),
+      notifier_(services.makeNotifier()) {
     setObjectName(QStringLiteral("frmStopwatch"));
     setAttribute(Qt::WA_DeleteOnClose); // a window lives until it is closed
     setWindowTitle(qs(core::kIdleCaption));
@@ -232,7 +243,10 @@ void frmStopwatch::wireEvents() {
     wireStopwatchEvents();
     wireWindowEvents();
     wireCountdownEvents();
-    wireDialogEvents();
+    wireClockBoxEvents();
+    wireClosingEvents();
+    // While the window cannot be seen the stopwatch's display is not kept current.
+    new TickHold(*this, *tmrSWTimer, [this] { dispatch(&frmStopwatch::tmrSWTimer_Timer); });
     // Focus and mouse events reach the handlers through eventFilter().
     chkCDCheck->installEventFilter(this);
     centralWidget()->installEventFilter(this);
@@ -256,26 +270,39 @@ bool frmStopwatch::eventFilter(QObject* watched, QEvent* event) {
             centralWidget()->rect().contains(mouse->position().toPoint())) {
             dispatch(&frmStopwatch::Form_Click);
         }
-    } else if (watched == windowHandle() && event->type() == QEvent::Expose) {
-        // Taken off the screen or put back by the window system.
-        unexposed_ = !windowHandle()->isExposed();
-        updateTickHold();
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
-void frmStopwatch::changeEvent(QEvent* event) {
-    QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
-        // Back at the window: a notification of its finish has done its work.
-        notifier_->withdraw();
-    } else if (event->type() == QEvent::WindowStateChange) {
-        updateTickHold(); // minimized, or restored
-    }
+std::span<const frmStopwatch::NamedHandler> frmStopwatch::handlers() {
+    static constexpr std::array<NamedHandler, 12> table{{
+        {"Form_Click", &frmStopwatch::Form_Click},
+        {"cmdSWButton_Click", &frmStopwatch::cmdSWButton_Click},
+        {"cmdSWPause_Click", &frmStopwatch::cmdSWPause_Click},
+        {"tmrSWTimer_Timer", &frmStopwatch::tmrSWTimer_Timer},
+        {"chkCDCheck_GotFocus", &frmStopwatch::chkCDCheck_GotFocus},
+        {"cmdCountdown_Click", &frmStopwatch::cmdCountdown_Click},
+        {"tmrCountdown_Timer", &frmStopwatch::tmrCountdown_Timer},
+        {"cmdReset_Click", &frmStopwatch::cmdReset_Click},
+        {"cmdSetYourClock_Click", &frmStopwatch::cmdSetYourClock_Click},
+        {"cmdAnotherTimer_Click", &frmStopwatch::cmdAnotherTimer_Click},
+        {"mnuHelp_Click", &frmStopwatch::mnuHelp_Click},
+        {"Reset", &frmStopwatch::Reset},
+    }};
+    return table;
 }
 
-void frmStopwatch::dispatch(Handler handler) {
-    core::dispatchEvent(nameOf(handler), [this, handler] { (this->*handler)(); });
+std::string_view frmStopwatch::nameOf(Handler handler) {
+    for (const NamedHandler& entry : handlers()) {
+        if (entry.handler == handler) {
+            return entry.name;
+        }
+    }
+    return "handler";
+}
+
+void frmStopwatch::dispatch(Handler handler, std::string_view name) {
+    core::dispatchEvent(name, [this, handler] { (this->*handler)(); });
 }
 
 void frmStopwatch::Form_Load() {

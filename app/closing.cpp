@@ -1,5 +1,7 @@
 // The question before a window that is timing closes, whichever way it is
 // closed: its close box, system menu, Alt+F4, or the desktop session ending.
+// Closing goes through closeEvent; the session's end through the request the
+// session manager sends the application.
 #include "frmStopwatch.h"
 
 #include "core/convert.h"
@@ -10,11 +12,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QTimer>
-
-#if QT_CONFIG(sessionmanager)
 #include <QSessionManager>
-#endif
+#include <QTimer>
 
 namespace {
 
@@ -26,6 +25,17 @@ constexpr core::Integer kSessionEnding = 2; // the user logs out or shuts down
 constexpr int kCloseRetryMilliseconds = 100;
 
 } // namespace
+
+void frmStopwatch::wireClosingEvents() {
+#if QT_CONFIG(sessionmanager)
+    // The request goes to the application; every window answers it for itself.
+    if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        connect(app, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
+            core::dispatchEvent("Form_QueryUnload", [this, &manager] { sessionEnding(manager); });
+        });
+    }
+#endif
+}
 
 bool frmStopwatch::timing() const {
     return core::closeQuestion(state_).has_value();
