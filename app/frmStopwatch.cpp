@@ -126,9 +126,10 @@ template <typename T> T* namedChild(const QObject* parent, std::string_view name
 frmStopwatch::frmStopwatch(const platform::Services& services)
     : services_(services),
       timer_(services.clock, {.show = [this] { showView(); },
-                              .message = [this](const core::Message& message) {
-                                  return services_.dialogs.messageBox(this, message);
-                              },
+                              .message =
+                                  [this](const core::Message& message) {
+                                      return services_.dialogs.messageBox(this, message);
+                                  },
                               .beep = [this] { services_.dialogs.beep(); },
                               .noticeFinish = [this] { noticeFinish(); },
                               .withdrawNotice = [this] { notifier_->withdraw(); },
