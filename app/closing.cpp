@@ -37,12 +37,8 @@ void frmStopwatch::wireClosingEvents() {
 #endif
 }
 
-bool frmStopwatch::timing() const {
-    return core::closeQuestion(state_).has_value();
-}
-
 void frmStopwatch::Form_QueryUnload(core::Integer& Cancel, core::Integer /*UnloadMode*/) {
-    const std::optional<core::Message> question = core::closeQuestion(state_);
+    const std::optional<core::Message> question = core::closeQuestion(timer_.state);
     if (!question) {
         return;
     }
@@ -80,7 +76,7 @@ void frmStopwatch::closeEvent(QCloseEvent* event) {
 // Qt sends no close event when the session ends; the session manager asks
 // each program instead, and lets it ask the user when the desktop allows.
 void frmStopwatch::sessionEnding(QSessionManager& manager) {
-    if (!timing() || !manager.allowsInteraction()) {
+    if (!core::closeQuestion(timer_.state) || !manager.allowsInteraction()) {
         return;
     }
     if (!closeForSessionEnd()) {

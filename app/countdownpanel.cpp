@@ -1,7 +1,7 @@
-// The countdown's handlers: "Countdown", its one-second tick and "Stop", and
-// the desktop notification of a finish the user did not see, withdrawn when
-// they come back. The sequences (core/timerwindow.h) decide; these read and
-// write the controls.
+// The countdown's handlers: "Countdown", its one-second tick and "Stop"; the
+// bell of a finish, and the desktop notification of a finish the user did not
+// see, withdrawn when they come back. The sequences (core/timerwindow.h)
+// decide; these read and write the controls.
 #include "frmStopwatch.h"
 
 #include "platform/timer.h"
@@ -36,7 +36,8 @@ void frmStopwatch::changeEvent(QEvent* event) {
     }
 }
 
-void frmStopwatch::noticeFinish() {
+void frmStopwatch::countdownFinished() {
+    services_.dialogs.beep();
     // The user is looking at this window: the display says it all.
     if (isActiveWindow()) {
         return;

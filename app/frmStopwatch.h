@@ -20,7 +20,6 @@ class QAction;
 class QCheckBox;
 class QCloseEvent;
 class QComboBox;
-class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -66,6 +65,9 @@ private:
     void wireCountdownEvents();
     void wireClockBoxEvents();
     void wireClosingEvents();
+    // While the window cannot be seen the stopwatch's display is not kept
+    // current (app/unseen.cpp).
+    void holdTicksWhileUnseen();
 
     // Calls a handler from the event loop: an untrapped error ends the event
     // there instead of crossing the loop. Every call from an event passes
@@ -100,28 +102,31 @@ private:
     void sessionEnding(QSessionManager& manager);
     bool closeForSessionEnd();
     void closeWhenIdle();
-    [[nodiscard]] bool timing() const;
 
-    // Window properties, in twips.
-    [[nodiscard]] core::Single Top() const;
-    void setTop(core::Single twips);
-    [[nodiscard]] core::Single Left() const;
-    void setLeft(core::Single twips);
-    [[nodiscard]] core::Single Width() const;
-    [[nodiscard]] core::Single screenWidth() const;
+    // Window properties, in twips. Left and Top count from the top left corner
+    // of the primary screen, wherever the desktop puts it among several monitors.
+    using Single = core::Single;
+    static Single twips(int pixels) { return static_cast<Single>(pixels * core::kTwipsPerPixel); }
+    static int toPixels(Single length) { return qRound(length / core::kTwipsPerPixel); }
+    static QRect primaryGeometry(); // empty without a screen
+    [[nodiscard]] Single Top() const { return twips(pos().y() - primaryGeometry().top()); }
+    void setTop(Single top) { move(pos().x(), primaryGeometry().top() + toPixels(top)); }
+    [[nodiscard]] Single Left() const { return twips(pos().x() - primaryGeometry().left()); }
+    void setLeft(Single left) { move(primaryGeometry().left() + toPixels(left), pos().y()); }
+    [[nodiscard]] Single Width() const { return twips(frameGeometry().width()); }
+    [[nodiscard]] Single screenWidth() const { return twips(primaryGeometry().width()); }
 
-    static void setBackColor(QWidget* box, core::BoxColor color);
-    static void setForeColor(QWidget* box, core::BoxColor color);
+    static void setColor(QWidget* box, QPalette::ColorRole role, core::BoxColor color);
 
     platform::Services services_;
     // The stopwatch's and the countdown's sequences, on this window's state and view.
     core::TimerWindow timer_;
-    TimerWindowState& state_ = timer_.state;
-    core::WindowView& view_ = timer_.view;
     // The desktop notification of a countdown that finished while the user
     // looked elsewhere; withdrawn when they come back.
     std::unique_ptr<platform::Notifier> notifier_;
-    void noticeFinish();
+    // A countdown finished: the bell, and the notification when the user
+    // looks elsewhere.
+    void countdownFinished();
     bool settingClock_ = false;   // the clock setter is waiting: the window may not close
     bool closeConfirmed_ = false; // the user already answered Yes: close without asking
 
@@ -141,10 +146,7 @@ private:
     platform::Timer* tmrSWTimer = nullptr;
     QPushButton* cmdSWButton = nullptr;
     QLineEdit* txtSWTime = nullptr;
-    QLabel* Label3 = nullptr;
-    QFrame* Line1 = nullptr;
     QLabel* Label2 = nullptr;
-    QLabel* Label1 = nullptr;
     QLabel* lblTimeType = nullptr;
     QAction* mnuHelp = nullptr;
 };

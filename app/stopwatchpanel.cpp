@@ -24,11 +24,9 @@ void frmStopwatch::cmdSWButton_Click() {
 }
 
 void frmStopwatch::tmrSWTimer_Timer() {
-    view_.swTime.read(txtSWTime->text().toStdString());
+    timer_.view.swTime.read(txtSWTime->text().toStdString());
     timer_.tickStopwatch();
-    if (view_.swTime.takeWritten()) {
-        txtSWTime->setText(QString::fromStdString(*view_.swTime));
-    }
+    showView();
 }
 
 void frmStopwatch::cmdSWPause_Click() {

@@ -7,52 +7,71 @@
 // caption shows in the task bar and it must finish on time. The moment the
 // window can be seen again its display is brought up to date and the ticks
 // resume.
-#include "unseen.h"
+#include "frmStopwatch.h"
 
 #include "platform/timer.h"
 
 #include <QEvent>
-#include <QWidget>
 #include <QWindow>
 
+#include <functional>
 #include <utility>
 
-TickHold::TickHold(QWidget& window, platform::Timer& timer, std::function<void()> catchUp)
-    : QObject(&window), window_(window), timer_(timer), catchUp_(std::move(catchUp)) {
-    window.installEventFilter(this);
-}
+namespace {
 
-bool TickHold::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == &window_ && event->type() == QEvent::Show) {
-        // The native window exists from the first show; its expose events say
-        // when the window system takes it off the screen.
-        if (QWindow* handle = window_.windowHandle()) {
-            handle->installEventFilter(this);
+class TickHold final : public QObject {
+public:
+    TickHold(QWidget& window, platform::Timer& timer, std::function<void()> catchUp)
+        : QObject(&window), window_(window), timer_(timer), catchUp_(std::move(catchUp)) {
+        window.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == &window_ && event->type() == QEvent::Show) {
+            // The native window exists from the first show; its expose events
+            // say when the window system takes it off the screen.
+            if (QWindow* handle = window_.windowHandle()) {
+                handle->installEventFilter(this);
+            }
+            hidden_ = false;
+            update();
+        } else if (watched == &window_ && event->type() == QEvent::Hide) {
+            hidden_ = true;
+            update();
+        } else if (watched == &window_ && event->type() == QEvent::WindowStateChange) {
+            update(); // minimized, or restored
+        } else if (watched == window_.windowHandle() && event->type() == QEvent::Expose) {
+            // Taken off the screen or put back by the window system.
+            unexposed_ = !window_.windowHandle()->isExposed();
+            update();
         }
-        hidden_ = false;
-        update();
-    } else if (watched == &window_ && event->type() == QEvent::Hide) {
-        hidden_ = true;
-        update();
-    } else if (watched == &window_ && event->type() == QEvent::WindowStateChange) {
-        update(); // minimized, or restored
-    } else if (watched == window_.windowHandle() && event->type() == QEvent::Expose) {
-        // Taken off the screen or put back by the window system.
-        unexposed_ = !window_.windowHandle()->isExposed();
-        update();
+        return QObject::eventFilter(watched, event);
     }
-    return QObject::eventFilter(watched, event);
-}
 
-void TickHold::update() {
-    const bool unseen = hidden_ || unexposed_ || window_.isMinimized();
-    if (unseen == timer_.isHeld()) {
-        return;
+private:
+    void update() {
+        const bool unseen = hidden_ || unexposed_ || window_.isMinimized();
+        if (unseen == timer_.isHeld()) {
+            return;
+        }
+        timer_.setHeld(unseen);
+        // Seen again while running: the display shows the time now, before
+        // the window is drawn, instead of the time it was last seen.
+        if (!unseen && timer_.isEnabled()) {
+            catchUp_();
+        }
     }
-    timer_.setHeld(unseen);
-    // Seen again while running: the display shows the time now, before the
-    // window is drawn, instead of the time it was last seen.
-    if (!unseen && timer_.isEnabled()) {
-        catchUp_();
-    }
+
+    QWidget& window_;
+    platform::Timer& timer_;
+    std::function<void()> catchUp_;
+    bool hidden_ = false;    // hidden, or minimized, since it was last shown
+    bool unexposed_ = false; // off the screen, e.g. on another workspace
+};
+
+} // namespace
+
+void frmStopwatch::holdTicksWhileUnseen() {
+    new TickHold(*this, *tmrSWTimer, [this] { dispatch(&frmStopwatch::tmrSWTimer_Timer); });
 }

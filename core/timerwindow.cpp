@@ -2,7 +2,6 @@
 
 #include "errors.h"
 
-#include <string>
 #include <utility>
 
 namespace core {
@@ -17,13 +16,7 @@ Stopwatch::Step TimerWindow::press() {
 }
 
 void TimerWindow::tickStopwatch() {
-    exitOnError([this] {
-        const std::string_view text = stopwatch.tick();
-        // Most ticks find the same hundredth on the display: write nothing then.
-        if (*view.swTime != text) {
-            view.swTime = std::string(text);
-        }
-    });
+    exitOnError([this] { stopwatch.tick(); });
 }
 
 void TimerWindow::capture() {
@@ -63,8 +56,7 @@ void TimerWindow::tickCountdown() {
             }
             countdown.finish();
             fx_.show();
-            fx_.beep();
-            fx_.noticeFinish();
+            fx_.finished();
             return;
         }
         fx_.show();

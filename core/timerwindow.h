@@ -23,8 +23,7 @@ public:
     struct Effects {
         std::function<void()> show;                 // copy the view to the controls now
         std::function<int(const Message&)> message; // show a box, return its answer
-        std::function<void()> beep;
-        std::function<void()> noticeFinish;   // a countdown finished
+        std::function<void()> finished;       // a countdown finished: ring the bell, then notice it
         std::function<void()> withdrawNotice; // the last finish is old news
         std::function<void()> pressStopwatch; // the stopwatch's button handler
     };

@@ -23,8 +23,7 @@ struct TimerModels {
     core::TimerWindow window{clock,
                              {.show = [] {},
                               .message = [this](const core::Message& m) { return showBox(m); },
-                              .beep = [this] { ++beeps; },
-                              .noticeFinish = [] {},
+                              .finished = [this] { ++beeps; },
                               .withdrawNotice = [] {},
                               .pressStopwatch = [this] { press(); }}};
     TimerWindowState& state = window.state;

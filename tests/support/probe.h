@@ -38,7 +38,7 @@ class frmStopwatchProbe {
 public:
     explicit frmStopwatchProbe(frmStopwatch& window) : w_(window) {}
 
-    [[nodiscard]] const TimerWindowState& state() const { return w_.state_; }
+    [[nodiscard]] const TimerWindowState& state() const { return w_.timer_.state; }
     [[nodiscard]] core::Single top() const { return w_.Top(); }
     [[nodiscard]] core::Single left() const { return w_.Left(); }
     [[nodiscard]] core::Single width() const { return w_.Width(); }
