@@ -64,8 +64,7 @@ void installAccessibility() {
 
 QString stopwatchButtonName(const QString& caption) {
     // "Stopwatch" says whose button it is; the other captions do not.
-    if (caption.contains(QLatin1String("Stopwatch"), Qt::CaseInsensitive)) {
-        return caption;
-    }
-    return caption + QStringLiteral(" stopwatch");
+    return caption.contains(QLatin1String("Stopwatch"), Qt::CaseInsensitive)
+               ? caption
+               : caption + QStringLiteral(" stopwatch");
 }

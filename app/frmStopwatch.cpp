@@ -21,6 +21,7 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <array>
 #include <variant>
 #include <vector>
 
@@ -103,16 +104,6 @@ QWidget* createWidget(const layout::Control& entry, QWidget* parent) {
     return nullptr;
 }
 
-void applyCaption(QWidget* widget, const QString& caption) {
-    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-        edit->setText(caption);
-    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-        button->setText(caption);
-    } else if (auto* label = qobject_cast<QLabel*>(widget)) {
-        label->setText(caption);
-    }
-}
-
 template <typename T> T* namedChild(const QObject* parent, std::string_view name) {
     auto* child = parent->findChild<T*>(qs(name));
     Q_ASSERT_X(child != nullptr, "frmStopwatch", "control missing from the layout");
@@ -122,7 +113,16 @@ template <typename T> T* namedChild(const QObject* parent, std::string_view name
 } // namespace
 
 frmStopwatch::frmStopwatch(const platform::Services& services)
-    : services_(services), notifier_(services.makeNotifier()) {
+    : services_(services),
+      timer_(services.clock, {.show = [this] { showView(); },
+                              .message =
+                                  [this](const core::Message& message) {
+                                      return services_.dialogs.messageBox(this, message);
+                                  },
+                              .finished = [this] { countdownFinished(); },
+                              .withdrawNotice = [this] { notifier_->withdraw(); },
+                              .pressStopwatch = [this] { cmdSWButton_Click(); }}),
+      notifier_(services.makeNotifier()) {
     setObjectName(QStringLiteral("frmStopwatch"));
     setAttribute(Qt::WA_DeleteOnClose); // a window lives until it is closed
     setWindowTitle(qs(core::kIdleCaption));
@@ -167,7 +167,9 @@ void frmStopwatch::createControls() {
             font.setWeight(entry.bold ? QFont::Bold : QFont::Normal);
             widget->setFont(font);
         }
-        applyCaption(widget, qs(entry.caption));
+        if (!entry.caption.empty()) {
+            widget->setProperty("text", qs(entry.caption)); // a box's text, a button's caption
+        }
         if (!entry.tooltip.empty()) {
             widget->setToolTip(qs(entry.tooltip));
         }
@@ -204,16 +206,13 @@ void frmStopwatch::createControls() {
     tmrSWTimer = namedChild<platform::Timer>(this, "tmrSWTimer");
     cmdSWButton = namedChild<QPushButton>(client, "cmdSWButton");
     txtSWTime = namedChild<QLineEdit>(client, "txtSWTime");
-    Label3 = namedChild<QLabel>(client, "Label3");
-    Line1 = namedChild<QFrame>(client, "Line1");
     Label2 = namedChild<QLabel>(client, "Label2");
-    Label1 = namedChild<QLabel>(client, "Label1");
     lblTimeType = namedChild<QLabel>(client, "lblTimeType");
 
     // Each label names the field below or beside it, for a screen reader.
-    Label1->setBuddy(cmbMinutes);
+    namedChild<QLabel>(client, "Label1")->setBuddy(cmbMinutes);
     Label2->setBuddy(txtCountdown);
-    Label3->setBuddy(Text1);
+    namedChild<QLabel>(client, "Label3")->setBuddy(Text1);
     lblTimeType->setBuddy(txtSWTime);
     cmbMinutes->lineEdit()->setAccessibleName(QStringLiteral("Countdown minutes, typed"));
     cmdSWButton->setAccessibleName(stopwatchButtonName(cmdSWButton->text()));
@@ -232,7 +231,10 @@ void frmStopwatch::wireEvents() {
     wireStopwatchEvents();
     wireWindowEvents();
     wireCountdownEvents();
-    wireDialogEvents();
+    wireClockBoxEvents();
+    wireClosingEvents();
+    // While the window cannot be seen the stopwatch's display is not kept current.
+    holdTicksWhileUnseen();
     // Focus and mouse events reach the handlers through eventFilter().
     chkCDCheck->installEventFilter(this);
     centralWidget()->installEventFilter(this);
@@ -256,158 +258,106 @@ bool frmStopwatch::eventFilter(QObject* watched, QEvent* event) {
             centralWidget()->rect().contains(mouse->position().toPoint())) {
             dispatch(&frmStopwatch::Form_Click);
         }
-    } else if (watched == windowHandle() && event->type() == QEvent::Expose) {
-        // Taken off the screen or put back by the window system.
-        unexposed_ = !windowHandle()->isExposed();
-        updateTickHold();
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
-void frmStopwatch::changeEvent(QEvent* event) {
-    QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
-        // Back at the window: a notification of its finish has done its work.
-        notifier_->withdraw();
-    } else if (event->type() == QEvent::WindowStateChange) {
-        updateTickHold(); // minimized, or restored
-    }
+std::span<const frmStopwatch::NamedHandler> frmStopwatch::handlers() {
+    static constexpr std::array<NamedHandler, 12> table{{
+        {"Form_Click", &frmStopwatch::Form_Click},
+        {"cmdSWButton_Click", &frmStopwatch::cmdSWButton_Click},
+        {"cmdSWPause_Click", &frmStopwatch::cmdSWPause_Click},
+        {"tmrSWTimer_Timer", &frmStopwatch::tmrSWTimer_Timer},
+        {"chkCDCheck_GotFocus", &frmStopwatch::chkCDCheck_GotFocus},
+        {"cmdCountdown_Click", &frmStopwatch::cmdCountdown_Click},
+        {"tmrCountdown_Timer", &frmStopwatch::tmrCountdown_Timer},
+        {"cmdReset_Click", &frmStopwatch::cmdReset_Click},
+        {"cmdSetYourClock_Click", &frmStopwatch::cmdSetYourClock_Click},
+        {"cmdAnotherTimer_Click", &frmStopwatch::cmdAnotherTimer_Click},
+        {"mnuHelp_Click", &frmStopwatch::mnuHelp_Click},
+        {"Reset", &frmStopwatch::Reset},
+    }};
+    return table;
 }
 
-void frmStopwatch::dispatch(Handler handler) {
-    core::dispatchEvent(nameOf(handler), [this, handler] { (this->*handler)(); });
+std::string_view frmStopwatch::nameOf(Handler handler) {
+    const auto table = handlers();
+    const auto found = std::find_if(table.begin(), table.end(), [handler](const NamedHandler& e) {
+        return e.handler == handler;
+    });
+    return found == table.end() ? "handler" : found->name;
+}
+
+void frmStopwatch::dispatch(Handler handler, std::string_view name) {
+    core::dispatchEvent(name, [this, handler] { (this->*handler)(); });
 }
 
 void frmStopwatch::Form_Load() {
     setTop(0);
     const double half = static_cast<double>(screenWidth()) / 2;
     setLeft(static_cast<Single>(half - static_cast<double>(Width()) / 2));
-    state_.blnSWReady = true;
-    state_.blnSWRunning = false;
-    state_.blnSWResetDue = false;
-    view_.swTime = "0.00";
-    view_.swTime1 = "0.00";
+    timer_.state.blnSWReady = true;
+    timer_.state.blnSWRunning = false;
+    timer_.state.blnSWResetDue = false;
+    timer_.view.swTime = "0.00";
+    timer_.view.swTime1 = "0.00";
     showView();
-    state_.blnCDReady = true;
-    state_.clearConvertedParts();
+    timer_.state.blnCDReady = true;
+    timer_.state.clearConvertedParts();
 }
 
-namespace {
-
-// Where the window's Left and Top count from: the top left corner of the
-// primary screen, wherever the desktop puts it among several monitors.
-QPoint screenOrigin() {
+QRect frmStopwatch::primaryGeometry() {
     const QScreen* primary = QGuiApplication::primaryScreen();
-    return primary == nullptr ? QPoint() : primary->geometry().topLeft();
+    return primary == nullptr ? QRect() : primary->geometry();
 }
 
-} // namespace
-
-Single frmStopwatch::Top() const {
-    return static_cast<Single>((pos().y() - screenOrigin().y()) * core::kTwipsPerPixel);
-}
-
-void frmStopwatch::setTop(Single twips) {
-    move(pos().x(), screenOrigin().y() + qRound(twips / core::kTwipsPerPixel));
-}
-
-Single frmStopwatch::Left() const {
-    return static_cast<Single>((pos().x() - screenOrigin().x()) * core::kTwipsPerPixel);
-}
-
-void frmStopwatch::setLeft(Single twips) {
-    move(screenOrigin().x() + qRound(twips / core::kTwipsPerPixel), pos().y());
-}
-
-Single frmStopwatch::Width() const {
-    return static_cast<Single>(frameGeometry().width() * core::kTwipsPerPixel);
-}
-
-Single frmStopwatch::screenWidth() const {
-    const QScreen* primary = QGuiApplication::primaryScreen();
-    return primary == nullptr
-               ? 0.0F
-               : static_cast<Single>(primary->geometry().width() * core::kTwipsPerPixel);
-}
-
-void frmStopwatch::setBackColor(QWidget* box, core::BoxColor color) {
+void frmStopwatch::setColor(QWidget* box, QPalette::ColorRole role, core::BoxColor color) {
     QPalette palette = box->palette();
-    palette.setColor(QPalette::Base, color ? toQColor(*color)
-                                           : box->style()->standardPalette().color(QPalette::Base));
-    box->setPalette(palette);
-}
-
-void frmStopwatch::setForeColor(QWidget* box, core::BoxColor color) {
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Text, color ? toQColor(*color)
-                                           : box->style()->standardPalette().color(QPalette::Text));
+    palette.setColor(role, color ? toQColor(*color) : box->style()->standardPalette().color(role));
     box->setPalette(palette);
 }
 
 void frmStopwatch::readControls() {
-    view_.swTime.read(txtSWTime->text().toStdString());
-    view_.swTime1.read(txtSWTime1->text().toStdString());
-    view_.minutes.read(cmbMinutes->currentText().toStdString());
-    view_.validateTicked.read(chkCDCheck->checkState() != Qt::Unchecked);
+    timer_.view.swTime.read(txtSWTime->text().toStdString());
+    timer_.view.swTime1.read(txtSWTime1->text().toStdString());
+    timer_.view.minutes.read(cmbMinutes->currentText().toStdString());
+    timer_.view.validateTicked.read(chkCDCheck->checkState() != Qt::Unchecked);
 }
 
 void frmStopwatch::showView() {
-    if (view_.swTimerEnabled.takeWritten()) {
-        tmrSWTimer->setEnabled(*view_.swTimerEnabled);
-    }
-    if (view_.swTime.takeWritten()) {
-        txtSWTime->setText(qs(*view_.swTime));
-    }
-    if (view_.swTime1.takeWritten()) {
-        txtSWTime1->setText(qs(*view_.swTime1));
-    }
-    if (view_.swBackColor.takeWritten()) {
-        setBackColor(txtSWTime, *view_.swBackColor);
-        setBackColor(txtSWTime1, *view_.swBackColor);
-    }
-    if (view_.swButton.takeWritten()) {
-        cmdSWButton->setText(qs(*view_.swButton));
+    // Each field the models wrote goes to its control.
+    const auto put = [](auto& field, const auto& write) {
+        if (field.takeWritten()) {
+            write(*field);
+        }
+    };
+    core::WindowView& v = timer_.view;
+    put(v.swTimerEnabled, [this](bool on) { tmrSWTimer->setEnabled(on); });
+    put(v.swTime, [this](const auto& text) { txtSWTime->setText(qs(text)); });
+    put(v.swTime1, [this](const auto& text) { txtSWTime1->setText(qs(text)); });
+    put(v.swBackColor, [this](core::BoxColor color) {
+        setColor(txtSWTime, QPalette::Base, color);
+        setColor(txtSWTime1, QPalette::Base, color);
+    });
+    put(v.swButton, [this](const auto& text) {
+        cmdSWButton->setText(qs(text));
         keepTimerShortcut(*cmdSWButton);
         cmdSWButton->setAccessibleName(stopwatchButtonName(cmdSWButton->text()));
-    }
-    if (view_.swPauseVisible.takeWritten()) {
-        cmdSWPause->setVisible(*view_.swPauseVisible);
-    }
-    if (view_.swPause.takeWritten()) {
-        cmdSWPause->setText(qs(*view_.swPause));
+    });
+    put(v.swPauseVisible, [this](bool on) { cmdSWPause->setVisible(on); });
+    put(v.swPause, [this](const auto& text) {
+        cmdSWPause->setText(qs(text));
         keepTimerShortcut(*cmdSWPause);
-    }
-    if (view_.timeType.takeWritten()) {
-        lblTimeType->setText(qs(*view_.timeType));
-    }
-    if (view_.cdForeColor.takeWritten()) {
-        setForeColor(txtCountdown, *view_.cdForeColor);
-    }
-    if (view_.cdBackColor.takeWritten()) {
-        setBackColor(txtCountdown, *view_.cdBackColor);
-    }
-    if (view_.cdTime.takeWritten()) {
-        txtCountdown->setText(qs(*view_.cdTime));
-    }
-    if (view_.cdUnitVisible.takeWritten()) {
-        Label2->setVisible(*view_.cdUnitVisible);
-    }
-    if (view_.minutes.takeWritten()) {
-        cmbMinutes->setEditText(qs(*view_.minutes));
-    }
-    if (view_.cdTimerInterval.takeWritten()) {
-        tmrCountdown->setInterval(*view_.cdTimerInterval);
-    }
-    if (view_.cdTimerEnabled.takeWritten()) {
-        tmrCountdown->setEnabled(*view_.cdTimerEnabled);
-    }
-    if (view_.validateTicked.takeWritten()) {
-        chkCDCheck->setChecked(*view_.validateTicked);
-    }
-    if (view_.validateEnabled.takeWritten()) {
-        chkCDCheck->setEnabled(*view_.validateEnabled);
-    }
-    if (view_.caption.takeWritten()) {
-        setWindowTitle(qs(*view_.caption));
-    }
+    });
+    put(v.timeType, [this](const auto& text) { lblTimeType->setText(qs(text)); });
+    put(v.cdForeColor, [this](auto color) { setColor(txtCountdown, QPalette::Text, color); });
+    put(v.cdBackColor, [this](auto color) { setColor(txtCountdown, QPalette::Base, color); });
+    put(v.cdTime, [this](const auto& text) { txtCountdown->setText(qs(text)); });
+    put(v.cdUnitVisible, [this](bool on) { Label2->setVisible(on); });
+    put(v.minutes, [this](const auto& text) { cmbMinutes->setEditText(qs(text)); });
+    put(v.cdTimerInterval, [this](int ms) { tmrCountdown->setInterval(ms); });
+    put(v.cdTimerEnabled, [this](bool on) { tmrCountdown->setEnabled(on); });
+    put(v.validateTicked, [this](bool on) { chkCDCheck->setChecked(on); });
+    put(v.validateEnabled, [this](bool on) { chkCDCheck->setEnabled(on); });
+    put(v.caption, [this](const auto& text) { setWindowTitle(qs(text)); });
 }

@@ -6,10 +6,7 @@
 //
 // The handlers are adapters: they read the controls, ask the stopwatch or the
 // countdown model (core/) what follows, and write the controls.
-#include "core/TimerWindowState.h"
-#include "core/countdown.h"
-#include "core/stopwatch.h"
-#include "core/windowview.h"
+#include "core/timerwindow.h"
 #include "platform/services.h"
 
 #include <QMainWindow>
@@ -23,13 +20,10 @@ class QAction;
 class QCheckBox;
 class QCloseEvent;
 class QComboBox;
-class QFrame;
-class QHideEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSessionManager;
-class QShowEvent;
 namespace platform {
 class Timer;
 }
@@ -58,10 +52,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override; // asks Form_QueryUnload
-    // Hidden, minimized or shown again: hold or resume the stopwatch's ticks;
-    // activated: withdraw the notification of a finish.
-    void showEvent(QShowEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
+    // Activated: withdraw the notification of a finish.
     void changeEvent(QEvent* event) override;
 
 private:
@@ -72,13 +63,19 @@ private:
     void wireStopwatchEvents();
     void wireWindowEvents();
     void wireCountdownEvents();
-    void wireDialogEvents();
+    void wireClockBoxEvents();
+    void wireClosingEvents();
+    // While the window cannot be seen the stopwatch's display is not kept
+    // current (app/unseen.cpp).
+    void holdTicksWhileUnseen();
 
     // Calls a handler from the event loop: an untrapped error ends the event
-    // there instead of crossing the loop.
+    // there instead of crossing the loop. Every call from an event passes
+    // through dispatch(); bind() looks the name up once, when wiring.
     template <typename Signal, typename Sender>
     void bind(Sender* sender, Signal signal, Handler handler);
-    void dispatch(Handler handler);
+    void dispatch(Handler handler, std::string_view name);
+    void dispatch(Handler handler) { dispatch(handler, nameOf(handler)); }
 
     // The view: what the user changed is read into it before a model is
     // asked, and what the model wrote is copied to the controls after.
@@ -96,9 +93,6 @@ private:
     void cmdCountdown_Click();
     void tmrCountdown_Timer();
     void cmdReset_Click();
-    // While the window cannot be seen the stopwatch's display is not kept
-    // current (app/stopwatch/unseen.cpp).
-    void updateTickHold();
     void cmdSetYourClock_Click();
     void mnuHelp_Click();
     void Form_QueryUnload(core::Integer& Cancel, core::Integer UnloadMode);
@@ -108,32 +102,33 @@ private:
     void sessionEnding(QSessionManager& manager);
     bool closeForSessionEnd();
     void closeWhenIdle();
-    [[nodiscard]] bool timing() const;
 
-    // Window properties, in twips.
-    [[nodiscard]] core::Single Top() const;
-    void setTop(core::Single twips);
-    [[nodiscard]] core::Single Left() const;
-    void setLeft(core::Single twips);
-    [[nodiscard]] core::Single Width() const;
-    [[nodiscard]] core::Single screenWidth() const;
+    // Window properties, in twips. Left and Top count from the top left corner
+    // of the primary screen, wherever the desktop puts it among several monitors.
+    using Single = core::Single;
+    static Single twips(int pixels) { return static_cast<Single>(pixels * core::kTwipsPerPixel); }
+    static int toPixels(Single length) { return qRound(length / core::kTwipsPerPixel); }
+    static QRect primaryGeometry(); // empty without a screen
+    [[nodiscard]] Single Top() const { return twips(pos().y() - primaryGeometry().top()); }
+    void setTop(Single top) { move(pos().x(), primaryGeometry().top() + toPixels(top)); }
+    [[nodiscard]] Single Left() const { return twips(pos().x() - primaryGeometry().left()); }
+    void setLeft(Single left) { move(primaryGeometry().left() + toPixels(left), pos().y()); }
+    [[nodiscard]] Single Width() const { return twips(frameGeometry().width()); }
+    [[nodiscard]] Single screenWidth() const { return twips(primaryGeometry().width()); }
 
-    static void setBackColor(QWidget* box, core::BoxColor color);
-    static void setForeColor(QWidget* box, core::BoxColor color);
+    static void setColor(QWidget* box, QPalette::ColorRole role, core::BoxColor color);
 
     platform::Services services_;
-    TimerWindowState state_;
-    core::WindowView view_;
-    core::Stopwatch stopwatch_{state_, view_, services_.clock};
-    core::Countdown countdown_{state_, view_, services_.clock};
+    // The stopwatch's and the countdown's sequences, on this window's state and view.
+    core::TimerWindow timer_;
     // The desktop notification of a countdown that finished while the user
     // looked elsewhere; withdrawn when they come back.
     std::unique_ptr<platform::Notifier> notifier_;
-    void noticeFinish();
+    // A countdown finished: the bell, and the notification when the user
+    // looks elsewhere.
+    void countdownFinished();
     bool settingClock_ = false;   // the clock setter is waiting: the window may not close
     bool closeConfirmed_ = false; // the user already answered Yes: close without asking
-    bool hidden_ = false;         // hidden, or minimized, since it was last shown
-    bool unexposed_ = false;      // off the screen, e.g. on another workspace
 
     // The controls, by their names.
     QLineEdit* Text1 = nullptr;
@@ -151,15 +146,13 @@ private:
     platform::Timer* tmrSWTimer = nullptr;
     QPushButton* cmdSWButton = nullptr;
     QLineEdit* txtSWTime = nullptr;
-    QLabel* Label3 = nullptr;
-    QFrame* Line1 = nullptr;
     QLabel* Label2 = nullptr;
-    QLabel* Label1 = nullptr;
     QLabel* lblTimeType = nullptr;
     QAction* mnuHelp = nullptr;
 };
 
 template <typename Signal, typename Sender>
 void frmStopwatch::bind(Sender* sender, Signal signal, Handler handler) {
-    connect(sender, signal, this, [this, handler] { dispatch(handler); });
+    connect(sender, signal, this,
+            [this, handler, name = nameOf(handler)] { dispatch(handler, name); });
 }

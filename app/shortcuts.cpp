@@ -64,10 +64,7 @@ protected:
             // A key the focused control does not want, on its way to the
             // shortcuts.
             auto* key = static_cast<QKeyEvent*>(event);
-            if (!ours(*key)) {
-                break;
-            }
-            if (isRepeat(*key)) {
+            if (ours(*key) && isRepeat(*key)) {
                 // A held key presses its button once, as a held mouse button
                 // or space bar does.
                 key->accept();

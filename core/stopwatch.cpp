@@ -3,6 +3,8 @@
 #include "convert.h"
 #include "format.h"
 
+#include <utility>
+
 namespace core {
 
 Stopwatch::Stopwatch(TimerWindowState& state, WindowView& view, const Clock& clock)
@@ -68,11 +70,13 @@ void Stopwatch::stop() {
     view_.validateTicked = false;
 }
 
-std::string_view Stopwatch::tick() {
+void Stopwatch::tick() {
     double steady = 0.0;
     state_.sngSWNow = read(steady);
-    tickText_ = elapsedText(state_.sngSWNow, steady);
-    return tickText_;
+    std::string text = elapsedText(state_.sngSWNow, steady);
+    if (*view_.swTime != text) {
+        view_.swTime = std::move(text);
+    }
 }
 
 void Stopwatch::capture() {

@@ -28,9 +28,9 @@ public:
     // the focus to the capture button.
     Step press();
 
-    // The refresh: reads the clock and returns the elapsed text. The window
-    // writes it only when its display shows something else.
-    [[nodiscard]] std::string_view tick();
+    // The refresh: reads the clock and writes the elapsed text to the display
+    // only when it shows something else, as most ticks find the same hundredth.
+    void tick();
 
     // The capture: the running time into the capture display.
     void capture();
@@ -58,7 +58,6 @@ private:
     WindowView& view_;
     const Clock& clock_;
     double steadyStart_ = 0.0;
-    std::string tickText_;
 };
 
 } // namespace core

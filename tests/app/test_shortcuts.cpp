@@ -13,22 +13,6 @@
 
 namespace {
 
-// A window on the screen and active, so that it has the focus and the keys.
-struct Shown {
-    TestServices t;
-    std::unique_ptr<frmStopwatch> w = t.window();
-
-    Shown() {
-        w->show();
-        w->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(w.get()));
-    }
-    template <typename T = QWidget> [[nodiscard]] T* c(const char* name) const {
-        return w->findChild<T*>(QLatin1String(name));
-    }
-    void click(const char* name) const { QTest::mouseClick(c(name), Qt::LeftButton); }
-};
-
 // The named control that has the focus in `w` (the combo box for its text
 // field), or would have while `w` is active.
 QString focusName(const QWidget& w) {
@@ -68,9 +52,9 @@ enum class Before { Idle, Running, Stopped, CountdownRunning };
 
 // Types into the boxes (the countdown's length too), brings the window to
 // `before` with clicks and puts the focus on `from`.
-void prepare(Shown& s, Before before, const char* from) {
+void prepare(ActiveWindow& s, Before before, const char* from) {
     for (const char* box : {"Text1", "txtTime", "cmbMinutes"}) {
-        s.c(box)->setFocus();
+        s.p.control(box)->setFocus();
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("1"));
     }
     if (before == Before::Running || before == Before::Stopped) {
@@ -84,7 +68,7 @@ void prepare(Shown& s, Before before, const char* from) {
         s.click("cmdCountdown");
     }
     s.t.clock.advance(0.25);
-    s.c(from)->setFocus();
+    s.p.control(from)->setFocus();
 }
 
 } // namespace
@@ -132,17 +116,17 @@ private slots:
         QFETCH(QString, text);
         QStringList clicked;
         {
-            Shown s;
+            ActiveWindow s;
             prepare(s, before, from);
             s.click(button);
             clicked = seenWithFocus(*s.w);
         }
-        Shown s;
+        ActiveWindow s;
         prepare(s, before, from);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
         QCOMPARE(seenWithFocus(*s.w), clicked);
         // The countdown's Stop shows at the next tick.
-        QTRY_COMPARE(textOf(s.c(shows)), text);
+        QTRY_COMPARE(textOf(s.p.control(shows)), text);
     }
 
     void nothingForAHiddenOrDisabledButton_data() {
@@ -154,10 +138,10 @@ private slots:
     void nothingForAHiddenOrDisabledButton() {
         QFETCH(int, key);
         QFETCH(QByteArray, disable);
-        Shown s;
+        ActiveWindow s;
         prepare(s, Before::Idle, "Text1");
         if (!disable.isEmpty()) {
-            s.c(disable)->setEnabled(false);
+            s.p.control(disable)->setEnabled(false);
         }
         const QStringList before = seenWithFocus(*s.w);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
@@ -174,8 +158,8 @@ private slots:
     // which Qt does not always mark as a repeat.
     void heldKeyPressesOnce() {
         QFETCH(bool, marked);
-        Shown s;
-        s.c("Text1")->setFocus();
+        ActiveWindow s;
+        s.p.control("Text1")->setFocus();
         sendKey(true, Qt::Key_F5, 100, false);
         QTest::qWait(20); // the window is drawn before the first repeat
         for (quint64 time : {760, 800, 840}) {
@@ -183,17 +167,17 @@ private slots:
             sendKey(true, Qt::Key_F5, time, marked);
         }
         sendKey(false, Qt::Key_F5, 870, false);
-        QCOMPARE(s.c<QPushButton>("cmdSWButton")->text(), "Stop");
+        QCOMPARE(s.p.control<QPushButton>("cmdSWButton")->text(), "Stop");
         // Pressed again, it stops at once, before the new caption is drawn.
         sendKey(true, Qt::Key_F5, 2000, false);
-        QCOMPARE(s.c<QPushButton>("cmdSWButton")->text(), "H:MM:SS");
+        QCOMPARE(s.p.control<QPushButton>("cmdSWButton")->text(), "H:MM:SS");
     }
 
     // While a message box is open, just shown or already active, no key of
     // the window does anything; once it is closed they work again.
     void nothingWhileAMessageBoxIsOpen() {
-        Shown s;
-        QWidget* id = s.c("Text1");
+        ActiveWindow s;
+        QWidget* id = s.p.control("Text1");
         id->setFocus();
         const QStringList before = seenWithFocus(*s.w);
         const auto pressAll = [](QWidget* where) {
@@ -215,16 +199,16 @@ private slots:
         s.w->activateWindow(); // as the desktop does
         QTRY_COMPARE(QApplication::focusWidget(), id);
         QTest::keyClick(id, Qt::Key_F5);
-        QCOMPARE(s.c<QPushButton>("cmdSWButton")->text(), "Stop");
+        QCOMPARE(s.p.control<QPushButton>("cmdSWButton")->text(), "Stop");
     }
 
     // Each window has its keys: the active one answers them.
     void onlyTheActiveWindow() {
-        Shown first;
-        Shown second;
-        QTest::keyClick(second.c("Text1"), Qt::Key_F5);
-        QCOMPARE(second.c<QPushButton>("cmdSWButton")->text(), "Stop");
-        QCOMPARE(first.c<QPushButton>("cmdSWButton")->text(), "Stopwatch");
+        ActiveWindow first;
+        ActiveWindow second;
+        QTest::keyClick(second.p.control("Text1"), Qt::Key_F5);
+        QCOMPARE(second.p.control<QPushButton>("cmdSWButton")->text(), "Stop");
+        QCOMPARE(first.p.control<QPushButton>("cmdSWButton")->text(), "Stopwatch");
     }
 
     void keysTold_data() {
@@ -240,8 +224,8 @@ private slots:
     void keysTold() {
         QFETCH(QByteArray, button);
         QFETCH(QString, key);
-        Shown s;
-        auto* b = s.c<QPushButton>(button);
+        ActiveWindow s;
+        auto* b = s.p.control<QPushButton>(button);
         const auto keyBindings = [b] {
             QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(b);
             QAccessibleActionInterface* action = iface->actionInterface();
@@ -249,7 +233,7 @@ private slots:
         };
         QCOMPARE(keyBindings(), QStringList{key});
         QVERIFY2(b->toolTip().endsWith(" (" + key + ")"), qPrintable(b->toolTip()));
-        s.c<QComboBox>("cmbMinutes")->setEditText(QStringLiteral("1"));
+        s.p.control<QComboBox>("cmbMinutes")->setEditText(QStringLiteral("1"));
         s.click("cmdSWButton"); // Stopwatch becomes Stop and Capture shows
         s.click("cmdSWPause");  // Capture becomes Refresh
         s.click("cmdCountdown");

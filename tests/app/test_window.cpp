@@ -43,22 +43,6 @@ const std::vector<Expected> kExpected = {
     {"lblTimeType", {15, 16, 141, 17}, "Seconds"},
 };
 
-QString captionOf(QWidget* w) {
-    if (auto* edit = qobject_cast<QLineEdit*>(w)) {
-        return edit->text();
-    }
-    if (auto* button = qobject_cast<QAbstractButton*>(w)) {
-        return button->text();
-    }
-    if (auto* label = qobject_cast<QLabel*>(w)) {
-        return label->text();
-    }
-    if (auto* combo = qobject_cast<QComboBox*>(w)) {
-        return combo->currentText();
-    }
-    return {};
-}
-
 // The width a control gives its caption or text.
 int roomFor(QWidget* w) {
     if (auto* button = qobject_cast<QPushButton*>(w)) {
@@ -218,12 +202,8 @@ private slots:
     }
 
     void keyboard() {
-        TestServices t;
-        auto w = t.window();
-        w->show();
-        w->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(w.get()));
-        frmStopwatchProbe p(*w);
+        ActiveWindow a;
+        frmStopwatchProbe& p = a.p;
         QCOMPARE(QApplication::focusWidget(), p.control("cmdSWButton"));
 
         // Tab order, with the hidden Capture button and the displays passed over.
@@ -264,19 +244,15 @@ private slots:
         QCOMPARE(otherPressed.count(), 0);
 
         // Alt+H chooses Help.
-        QAction* help = w->menuBar()->actions().first();
+        QAction* help = a.w->menuBar()->actions().first();
         QSignalSpy chosen(help, &QAction::triggered);
-        QTest::keyClick(w.get(), Qt::Key_H, Qt::AltModifier);
+        QTest::keyClick(a.w.get(), Qt::Key_H, Qt::AltModifier);
         QTRY_COMPARE(chosen.count(), 1);
     }
 
     void identificationLimit() {
-        TestServices t;
-        auto w = t.window();
-        w->show();
-        w->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(w.get()));
-        frmStopwatchProbe p(*w);
+        ActiveWindow a;
+        frmStopwatchProbe& p = a.p;
         auto* id = p.control<QLineEdit>("Text1");
         id->setFocus();
         QTest::keyClicks(id, QStringLiteral("abcdefghijklmnopqrstuvwxyz"));

@@ -20,6 +20,35 @@ struct Models : TimerModels {
     }
 };
 
+// One run of a table row from the reading `start`: the tick and the stop show
+// the seconds, the conversion the hours, minutes and seconds of both displays.
+void checkRun(double start) {
+    QFETCH(double, result);
+    QFETCH(double, captured);
+    QFETCH(QString, seconds);
+    QFETCH(QString, converted);
+    QFETCH(QString, capture);
+    Models s;
+    s.at(start);
+    s.press();
+    if (captured >= 0) {
+        s.clock.advance(captured);
+        s.capture();
+        s.clock.advance(result - captured);
+    } else {
+        s.clock.advance(result);
+    }
+    QVERIFY(s.swTick());
+    QCOMPARE(shown(s.view.swTime), seconds);
+    s.press();
+    QCOMPARE(shown(s.view.swTime), seconds);
+    s.press();
+    QCOMPARE(shown(s.view.swTime), converted);
+    QCOMPARE(shown(s.view.swTime1), capture);
+    QCOMPARE(shown(s.view.swButton), "Reset");
+    QVERIFY(s.state.blnSWResetDue);
+}
+
 } // namespace
 
 class TestStopwatch : public QObject {
@@ -137,30 +166,7 @@ private slots:
                                   << "23:59:59"
                                   << "00:00:00";
     }
-    void conversion() {
-        QFETCH(double, result);
-        QFETCH(double, captured);
-        QFETCH(QString, seconds);
-        QFETCH(QString, converted);
-        QFETCH(QString, capture);
-        Models s;
-        s.at(0);
-        s.press();
-        if (captured >= 0) {
-            s.clock.advance(captured);
-            s.capture();
-            s.clock.advance(result - captured);
-        } else {
-            s.clock.advance(result);
-        }
-        s.press();
-        QCOMPARE(shown(s.view.swTime), seconds);
-        s.press();
-        QCOMPARE(shown(s.view.swTime), converted);
-        QCOMPARE(shown(s.view.swTime1), capture);
-        QCOMPARE(shown(s.view.swButton), "Reset");
-        QVERIFY(s.state.blnSWResetDue);
-    }
+    void conversion() { checkRun(0); }
 
     // Runs across the fold of the clock and runs of a day and more: a run
     // within a day shows its time whatever the readings; a longer one shows
@@ -205,28 +211,7 @@ private slots:
     }
     void longAndFoldedRuns() {
         QFETCH(double, start);
-        QFETCH(double, result);
-        QFETCH(double, captured);
-        QFETCH(QString, seconds);
-        QFETCH(QString, converted);
-        QFETCH(QString, capture);
-        Models s;
-        s.at(start);
-        s.press();
-        if (captured >= 0) {
-            s.clock.advance(captured);
-            s.capture();
-            s.clock.advance(result - captured);
-        } else {
-            s.clock.advance(result);
-        }
-        QVERIFY(s.swTick());
-        QCOMPARE(shown(s.view.swTime), seconds); // the tick shows the same
-        s.press();
-        QCOMPARE(shown(s.view.swTime), seconds);
-        s.press();
-        QCOMPARE(shown(s.view.swTime), converted);
-        QCOMPARE(shown(s.view.swTime1), capture);
+        checkRun(start);
     }
 
     // Whatever stands in a display is what converts; a text that is no

@@ -4,22 +4,14 @@
 // window; the typed text stays; no close while the system works on it.
 #include "core/windowdialogs.h"
 #include "support/messageboxes.h"
-#include "support/probe.h"
+#include "support/models.h"
 
-#include <QCheckBox>
-#include <QComboBox>
 #include <QDateTime>
-#include <QLineEdit>
-#include <QPointer>
-#include <QPushButton>
 
 #include <ctime>
 #include <optional>
 
 namespace {
-
-const QString kIdleCaption =
-    QString::fromUtf8(core::kIdleCaption.data(), static_cast<qsizetype>(core::kIdleCaption.size()));
 
 QString qs(const std::string& text) {
     return QString::fromStdString(text);
@@ -39,37 +31,6 @@ void press(frmStopwatchProbe& p, const QString& text) {
     p.control<QPushButton>("cmdSetYourClock")->click();
 }
 
-// Takes a window where the user's clicks take it.
-void reach(frmStopwatchProbe& p, FakeClock& clock, const QString& situation) {
-    const auto click = [&p](const char* name) { p.control<QPushButton>(name)->click(); };
-    const auto minutes = [&p](const char* text) {
-        p.control<QComboBox>("cmbMinutes")->setEditText(QString::fromLatin1(text));
-    };
-    if (situation == "running") {
-        click("cmdSWButton");
-    } else if (situation == "stopped" || situation == "converted") {
-        click("cmdSWButton");
-        clock.advance(2);
-        click("cmdSWButton");
-        if (situation == "converted") {
-            click("cmdSWButton");
-        }
-    } else if (situation == "counting down") {
-        minutes("10");
-        click("cmdCountdown");
-    } else if (situation == "validated countdown") {
-        p.control<QCheckBox>("chkCDCheck")->setChecked(true);
-        minutes("10");
-        click("cmdCountdown");
-    } else if (situation == "countdown done") {
-        minutes("10");
-        click("cmdCountdown");
-        click("cmdReset");
-        QVERIFY(p.tick("tmrCountdown"));
-        QCOMPARE(p.control<QLineEdit>("txtCountdown")->text(), "DONE");
-    }
-}
-
 } // namespace
 
 class TestClockSetting : public QObject {
@@ -86,30 +47,24 @@ private slots:
     // Only this window's timers decide, whatever the text; the stopwatch
     // runs on through the warning.
     void guard_data() {
-        QTest::addColumn<QString>("situation");
+        QTest::addColumn<Situation>("situation");
+        QTest::addColumn<bool>("inOther"); // reached in another window instead
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("refused");
-        QTest::newRow("idle") << "idle"
-                              << "13:09" << false;
-        QTest::newRow("stopwatch running") << "running"
-                                           << "13:09" << true;
-        QTest::newRow("stopwatch running, no time") << "running"
-                                                    << "abc" << true;
-        QTest::newRow("countdown running") << "counting down"
-                                           << "" << true;
-        QTest::newRow("validated countdown running") << "validated countdown"
-                                                     << "1:09" << true;
-        QTest::newRow("stopwatch stopped") << "stopped"
-                                           << "13:09" << false;
-        QTest::newRow("stopwatch converted") << "converted"
-                                             << "13:09" << false;
-        QTest::newRow("countdown done") << "countdown done"
-                                        << "13:09" << false;
-        QTest::newRow("another window running") << "other window"
-                                                << "13:09" << false;
+        QTest::newRow("idle") << Situation::Idle << false << "13:09" << false;
+        QTest::newRow("stopwatch running") << Situation::Running << false << "13:09" << true;
+        QTest::newRow("stopwatch running, no time") << Situation::Running << false << "abc" << true;
+        QTest::newRow("countdown running") << Situation::CountingDown << false << "" << true;
+        QTest::newRow("validated countdown running")
+            << Situation::Validated << false << "1:09" << true;
+        QTest::newRow("stopwatch stopped") << Situation::Stopped << false << "13:09" << false;
+        QTest::newRow("stopwatch converted") << Situation::Converted << false << "13:09" << false;
+        QTest::newRow("countdown done") << Situation::CountdownDone << false << "13:09" << false;
+        QTest::newRow("another window running") << Situation::Running << true << "13:09" << false;
     }
     void guard() {
-        QFETCH(QString, situation);
+        QFETCH(Situation, situation);
+        QFETCH(bool, inOther);
         QFETCH(QString, text);
         QFETCH(bool, refused);
         TestServices t;
@@ -117,11 +72,7 @@ private slots:
         auto other = t.window();
         frmStopwatchProbe p(*w);
         frmStopwatchProbe o(*other);
-        if (situation == "other window") {
-            reach(o, t.clock, "running");
-        } else {
-            reach(p, t.clock, situation);
-        }
+        reach(inOther ? o : p, t.clock, situation);
         const bool ticking = p.timer("tmrSWTimer")->isRunning();
         t.dialogs.clear();
         press(p, text);
@@ -162,55 +113,46 @@ private slots:
         QCOMPARE(shown(t.dialogs.boxes()), expected ? shown({*expected}) : QStringList());
         QCOMPARE(t.clockSetter.calls, expectedSetter.calls);
         QCOMPARE(p.control<QLineEdit>("txtTime")->text(), text);
-        QCOMPARE(w->windowTitle(), kIdleCaption);
+        QCOMPARE(w->windowTitle(), idleCaption());
     }
 
     // The real boxes: over this window, modal, with the icon of their kind.
     void realBox_data() {
-        QTest::addColumn<QString>("situation");
+        QTest::addColumn<Situation>("situation");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("prompt");
         QTest::addColumn<int>("icon");
         QTest::newRow("timing")
-            << "running"
-            << "13:09"
+            << Situation::Running << "13:09"
             << "Hey!!"
             << "Timing in progress!\n\nIf you change the clock now.....\nyour results will be "
                "incorrect!!"
             << int(QMessageBox::Information);
-        QTest::newRow("invalid entry") << "idle"
-                                       << "abc"
+        QTest::newRow("invalid entry") << Situation::Idle << "abc"
                                        << "Tick Tock!!"
                                        << "Invalid entry!!" << int(QMessageBox::Warning);
     }
     void realBox() {
-        QFETCH(QString, situation);
+        QFETCH(Situation, situation);
         QFETCH(QString, text);
         QFETCH(QString, title);
         QFETCH(QString, prompt);
         QFETCH(int, icon);
-        TestServices t;
-        platform::QtDialogs dialogs;
-        frmStopwatch w(platform::Services{t.clock, dialogs, t.clockSetter});
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        frmStopwatchProbe p(w);
-        reach(p, t.clock, situation);
-
-        BoxScript script;
+        RealBoxWindow f;
+        reach(f.p, f.t.clock, situation);
         SeenBox seen;
-        script.pressEnter(&seen);
-        press(p, text);
-        QCOMPARE(script.opened(), 1);
-        QCOMPARE(script.unexpected(), 0);
-        QCOMPARE(seen.owner.data(), static_cast<QWidget*>(&w));
+        f.script.pressEnter(&seen);
+        press(f.p, text);
+        QCOMPARE(f.script.opened(), 1);
+        QCOMPARE(f.script.unexpected(), 0);
+        QCOMPARE(seen.owner.data(), static_cast<QWidget*>(f.w));
         QCOMPARE(seen.modality, Qt::ApplicationModal);
         QCOMPARE(seen.title, title);
         QCOMPARE(seen.text, prompt);
         QCOMPARE(int(seen.icon), icon);
         QCOMPARE(seen.buttons, QStringList{"OK"});
-        QCOMPARE(p.control<QLineEdit>("txtTime")->text(), text);
+        QCOMPARE(f.p.control<QLineEdit>("txtTime")->text(), text);
     }
 
     // While the system works on the request (perhaps asking for a password)

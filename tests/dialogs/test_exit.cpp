@@ -2,13 +2,7 @@
 // end of the desktop session, in the states the user's clicks reach. The
 // question itself and when it is asked: tests/core/test_windowdialogs.cpp.
 #include "support/messageboxes.h"
-#include "support/probe.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPointer>
-#include <QPushButton>
 #include <QSessionManager>
 
 #include <optional>
@@ -17,36 +11,6 @@ namespace {
 
 using core::MsgBoxResult::No;
 using core::MsgBoxResult::Yes;
-
-// Takes the window where the user's clicks take it; returns whether it is
-// then timing.
-bool reach(frmStopwatchProbe& p, FakeClock& clock, const QString& situation) {
-    const auto click = [&p](const char* name) { p.control<QPushButton>(name)->click(); };
-    p.control<QComboBox>("cmbMinutes")->setEditText(QStringLiteral("10"));
-    if (situation == "running") {
-        click("cmdSWButton");
-        return true;
-    }
-    if (situation == "counting down") {
-        click("cmdCountdown");
-        return true;
-    }
-    if (situation == "stopped" || situation == "converted") {
-        click("cmdSWButton");
-        clock.advance(2);
-        click("cmdSWButton");
-        if (situation == "converted") {
-            click("cmdSWButton");
-        }
-    } else if (situation == "countdown done") {
-        click("cmdCountdown");
-        click("cmdReset");
-        if (!p.tick("tmrCountdown")) {
-            qWarning("the countdown did not tick");
-        }
-    }
-    return false;
-}
 
 bool ticking(frmStopwatchProbe& p) {
     return p.timer("tmrSWTimer")->isRunning() || p.timer("tmrCountdown")->isRunning();
@@ -70,22 +34,29 @@ private slots:
     // asked only while timing; No keeps the window and its timers running,
     // Yes closes it, its timers stopped at once, asking only once.
     void close_data() {
-        QTest::addColumn<QString>("situation");
+        QTest::addColumn<Situation>("situation");
         QTest::addColumn<int>("answer");
         QTest::addColumn<bool>("sessionEnd");
+        const std::pair<const char*, Situation> timing[] = {
+            {"running", Situation::Running}, {"counting down", Situation::CountingDown}};
         for (bool sessionEnd : {false, true}) {
             const char* how = sessionEnd ? "session end" : "close";
-            for (const char* situation : {"running", "counting down"}) {
-                QTest::addRow("%s, %s, No", how, situation) << situation << No << sessionEnd;
-                QTest::addRow("%s, %s, Yes", how, situation) << situation << Yes << sessionEnd;
+            for (const auto& [name, situation] : timing) {
+                QTest::addRow("%s, %s, No", how, name) << situation << No << sessionEnd;
+                QTest::addRow("%s, %s, Yes", how, name) << situation << Yes << sessionEnd;
             }
         }
-        for (const char* situation : {"idle", "stopped", "converted", "countdown done"}) {
-            QTest::addRow("close, %s", situation) << situation << No << false;
+        const std::pair<const char*, Situation> idle[] = {
+            {"idle", Situation::Idle},
+            {"stopped", Situation::Stopped},
+            {"converted", Situation::Converted},
+            {"countdown done", Situation::CountdownDone}};
+        for (const auto& [name, situation] : idle) {
+            QTest::addRow("close, %s", name) << situation << No << false;
         }
     }
     void close() {
-        QFETCH(QString, situation);
+        QFETCH(Situation, situation);
         QFETCH(int, answer);
         QFETCH(bool, sessionEnd);
         TestServices t;
@@ -93,7 +64,8 @@ private slots:
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
         frmStopwatchProbe p(*w);
-        const bool timing = reach(p, t.clock, situation);
+        reach(p, t.clock, situation);
+        const bool timing = situation == Situation::Running || situation == Situation::CountingDown;
         QCOMPARE(ticking(p), timing);
         t.dialogs.answer(answer);
 
@@ -116,19 +88,12 @@ private slots:
     // The real question: over this window, modal, No the default and the
     // escape; Enter and Esc keep the window timing, Yes closes it.
     void realQuestion() {
-        TestServices t;
-        platform::QtDialogs dialogs;
-        auto* w = new frmStopwatch(platform::Services{t.clock, dialogs, t.clockSetter});
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w));
-        frmStopwatchProbe p(*w);
-        reach(p, t.clock, "running");
-
-        BoxScript script;
+        RealBoxWindow f;
+        reach(f.p, f.t.clock, Situation::Running);
         SeenBox seen;
-        script.pressEnter(&seen);
-        QVERIFY(!w->close());
-        QCOMPARE(seen.owner.data(), static_cast<QWidget*>(w));
+        f.script.pressEnter(&seen);
+        QVERIFY(!f.w->close());
+        QCOMPARE(seen.owner.data(), static_cast<QWidget*>(f.w));
         QCOMPARE(seen.modality, Qt::ApplicationModal);
         QCOMPARE(seen.title, "Timing in progress !!");
         QCOMPARE(seen.text, "Do you wish to exit?");
@@ -137,16 +102,15 @@ private slots:
         QCOMPARE(seen.defaultButton, "No");
         QCOMPARE(seen.escapeButton, "No");
 
-        script.then([](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Escape); });
-        QVERIFY(!w->close());
-        QVERIFY(ticking(p));
+        f.script.then([](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Escape); });
+        QVERIFY(!f.w->close());
+        QVERIFY(ticking(f.p));
 
-        script.click(QStringLiteral("Yes"));
-        QPointer<frmStopwatch> alive(w);
-        QVERIFY(w->close());
-        QCOMPARE(script.opened(), 3);
-        QCOMPARE(script.unexpected(), 0);
-        QTRY_VERIFY(alive.isNull());
+        f.script.click(QStringLiteral("Yes"));
+        QVERIFY(f.w->close());
+        QCOMPARE(f.script.opened(), 3);
+        QCOMPARE(f.script.unexpected(), 0);
+        QTRY_VERIFY(f.w.isNull());
     }
 
     // The session may end while a box of the window is open and the window
@@ -155,32 +119,26 @@ private slots:
     // window closes only once the box, and the handler that opened it, are
     // done.
     void sessionEndUnderItsOwnBox() {
-        TestServices t;
-        platform::QtDialogs dialogs;
-        auto* w = new frmStopwatch(platform::Services{t.clock, dialogs, t.clockSetter});
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w));
-        frmStopwatchProbe p(*w);
-        QPointer<frmStopwatch> alive(w);
+        RealBoxWindow f;
+        frmStopwatchProbe& p = f.p;
         p.control<QCheckBox>("chkCDCheck")->setChecked(true);
         p.control<QComboBox>("cmbMinutes")->setEditText(QStringLiteral("-5"));
 
-        BoxScript script;
         SeenBox refusal;
         SeenBox question;
         std::optional<bool> letItEnd;
         bool stoppedAtOnce = false;
         bool stayedMeanwhile = false;
-        script.then([&](QMessageBox& box) {
+        f.script.then([&](QMessageBox& box) {
             refusal = seeBox(box);
             QVERIFY(p.state().blnSWRunning);
             letItEnd = p.closeForSessionEnd();
             stoppedAtOnce = !ticking(p);
             QTest::qWait(250);
-            stayedMeanwhile = !alive.isNull() && w->isVisible();
+            stayedMeanwhile = !f.w.isNull() && f.w->isVisible();
             box.accept();
         });
-        script.click(QStringLiteral("Yes"), &question);
+        f.script.click(QStringLiteral("Yes"), &question);
         p.control<QPushButton>("cmdCountdown")->click();
 
         QCOMPARE(refusal.text, "A negative number?!");
@@ -188,8 +146,8 @@ private slots:
         QCOMPARE(letItEnd, std::optional<bool>(true));
         QVERIFY(stoppedAtOnce);
         QVERIFY(stayedMeanwhile);
-        QCOMPARE(script.unexpected(), 0);
-        QTRY_VERIFY(alive.isNull());
+        QCOMPARE(f.script.unexpected(), 0);
+        QTRY_VERIFY(f.w.isNull());
     }
 
     // Every window hears the session's request; where the desktop allows no
@@ -203,7 +161,7 @@ private slots:
         TestServices t;
         auto w = t.window();
         frmStopwatchProbe p(*w);
-        reach(p, t.clock, "running");
+        reach(p, t.clock, Situation::Running);
         emit qApp->commitDataRequest(*manager);
         QVERIFY(t.dialogs.boxes().empty());
         QVERIFY(ticking(p));

@@ -2,7 +2,6 @@
 // it word for word) in a real box over this window.
 #include "core/windowdialogs.h"
 #include "support/messageboxes.h"
-#include "support/probe.h"
 
 #include <QAction>
 
@@ -12,22 +11,15 @@ private slots:
     void initTestCase() { configureTestApplication(); }
 
     void boxOverTheWindow() {
-        TestServices t;
-        platform::QtDialogs dialogs;
-        frmStopwatch w(platform::Services{t.clock, dialogs, t.clockSetter});
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        frmStopwatchProbe p(w);
-
-        BoxScript script;
+        RealBoxWindow f;
         SeenBox seen;
-        script.pressEnter(&seen);
-        p.control<QAction>("mnuHelp")->trigger();
-        QCOMPARE(script.opened(), 1);
-        QCOMPARE(script.unexpected(), 0);
+        f.script.pressEnter(&seen);
+        f.p.control<QAction>("mnuHelp")->trigger();
+        QCOMPARE(f.script.opened(), 1);
+        QCOMPARE(f.script.unexpected(), 0);
 
         const core::Message help = core::helpMessage();
-        QCOMPARE(seen.owner.data(), static_cast<QWidget*>(&w));
+        QCOMPARE(seen.owner.data(), static_cast<QWidget*>(f.w));
         QCOMPARE(seen.modality, Qt::ApplicationModal);
         QCOMPARE(seen.title, QString::fromStdString(help.title));
         // The box breaks its lines with LF alone.
@@ -35,7 +27,7 @@ private slots:
                  QString::fromStdString(help.prompt).replace(QStringLiteral("\r\n"), "\n"));
         QCOMPARE(seen.icon, QMessageBox::NoIcon);
         QCOMPARE(seen.buttons, QStringList{"OK"});
-        QVERIFY(w.isVisible());
+        QVERIFY(f.w->isVisible());
     }
 };
 

@@ -2,6 +2,9 @@
 // The real message boxes (platform::QtDialogs) as a user meets them: each box
 // that opens is shown to the next step of a script, which looks at it and
 // answers it, perhaps only after doing something else while it is open.
+#include "platform/dialogs.h"
+#include "support/probe.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QPointer>
@@ -114,4 +117,23 @@ private:
     QList<QPointer<QMessageBox>> seen_; // the boxes already given to a step
     int opened_ = 0;
     int unexpected_ = 0;
+};
+
+// A window on the screen with the real message boxes, and the script that
+// answers them. A window that closes is deleted by Qt; one still open, here.
+struct RealBoxWindow {
+    TestServices t;
+    platform::QtDialogs dialogs;
+    QPointer<frmStopwatch> w =
+        new frmStopwatch(platform::Services{t.clock, dialogs, t.clockSetter});
+    frmStopwatchProbe p{*w};
+    BoxScript script;
+
+    RealBoxWindow() {
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+    }
+    RealBoxWindow(const RealBoxWindow&) = delete;
+    RealBoxWindow& operator=(const RealBoxWindow&) = delete;
+    ~RealBoxWindow() { delete w.data(); }
 };

@@ -11,8 +11,11 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QStringList>
 #include <QTest>
 
@@ -38,7 +41,7 @@ class frmStopwatchProbe {
 public:
     explicit frmStopwatchProbe(frmStopwatch& window) : w_(window) {}
 
-    [[nodiscard]] const TimerWindowState& state() const { return w_.state_; }
+    [[nodiscard]] const TimerWindowState& state() const { return w_.timer_.state; }
     [[nodiscard]] core::Single top() const { return w_.Top(); }
     [[nodiscard]] core::Single left() const { return w_.Left(); }
     [[nodiscard]] core::Single width() const { return w_.Width(); }
@@ -93,7 +96,26 @@ struct ActiveWindow {
         w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w.get()));
     }
+    // A click with the mouse.
+    void click(const char* name) const { QTest::mouseClick(p.control(name), Qt::LeftButton); }
 };
+
+// What a control shows: a box's text, a button's or a label's caption.
+inline QString captionOf(const QWidget* c) {
+    if (const auto* edit = qobject_cast<const QLineEdit*>(c)) {
+        return edit->text();
+    }
+    if (const auto* button = qobject_cast<const QAbstractButton*>(c)) {
+        return button->text();
+    }
+    if (const auto* label = qobject_cast<const QLabel*>(c)) {
+        return label->text();
+    }
+    if (const auto* combo = qobject_cast<const QComboBox*>(c)) {
+        return combo->currentText();
+    }
+    return {};
+}
 
 // What a user can see of a window: the title, and every control's text or
 // caption, colour, visibility and state; a message box of its own left out.
@@ -103,19 +125,39 @@ inline QStringList snapshot(const QWidget& w) {
         if (c->window() != &w) {
             continue;
         }
-        QString line = c->objectName() + (c->isVisible() ? " shown" : " hidden") +
-                       (c->isEnabled() ? " enabled " : " disabled ") +
-                       c->palette().color(QPalette::Base).name();
-        if (auto* edit = qobject_cast<QLineEdit*>(c)) {
-            line += " " + edit->text();
-        } else if (auto* button = qobject_cast<QAbstractButton*>(c)) {
-            line += " " + button->text() + (button->isChecked() ? " ticked" : "");
-        } else if (auto* label = qobject_cast<QLabel*>(c)) {
-            line += " " + label->text();
-        }
-        seen << line;
+        const auto* button = qobject_cast<QAbstractButton*>(c);
+        seen << c->objectName() + (c->isVisible() ? " shown" : " hidden") +
+                    (c->isEnabled() ? " enabled " : " disabled ") +
+                    c->palette().color(QPalette::Base).name() + " " + captionOf(c) +
+                    (button != nullptr && button->isChecked() ? " ticked" : "");
     }
     return seen;
+}
+
+// Where the user's clicks take a window, with 10 minutes typed for the countdown.
+enum class Situation { Idle, Running, Stopped, Converted, CountingDown, Validated, CountdownDone };
+
+inline void reach(frmStopwatchProbe& p, FakeClock& clock, Situation situation) {
+    const auto click = [&p](const char* name) { p.control<QPushButton>(name)->click(); };
+    p.control<QComboBox>("cmbMinutes")->setEditText(QStringLiteral("10"));
+    if (situation == Situation::Running) {
+        click("cmdSWButton");
+    } else if (situation == Situation::Stopped || situation == Situation::Converted) {
+        click("cmdSWButton");
+        clock.advance(2);
+        click("cmdSWButton");
+        if (situation == Situation::Converted) {
+            click("cmdSWButton");
+        }
+    } else if (situation == Situation::CountingDown || situation == Situation::Validated) {
+        p.control<QCheckBox>("chkCDCheck")->setChecked(situation == Situation::Validated);
+        click("cmdCountdown");
+    } else if (situation == Situation::CountdownDone) {
+        click("cmdCountdown");
+        click("cmdReset");
+        QVERIFY(p.tick("tmrCountdown"));
+        QCOMPARE(p.control<QLineEdit>("txtCountdown")->text(), "DONE");
+    }
 }
 
 // Makes the application look as it does when the program runs.

@@ -1,12 +1,10 @@
 // The stopwatch's handlers: the button's four steps, the 5 ms refresh, the
-// capture and Reset. The stopwatch model (core/stopwatch.h) decides; these
-// read and write the controls.
+// capture and Reset. The sequences (core/timerwindow.h) decide; these read
+// and write the controls.
 #include "frmStopwatch.h"
 
-#include "core/errors.h"
 #include "platform/timer.h"
 
-#include <QLatin1String>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -18,8 +16,7 @@ void frmStopwatch::wireStopwatchEvents() {
 
 void frmStopwatch::cmdSWButton_Click() {
     readControls();
-    core::Stopwatch::Step step = core::Stopwatch::Step::None;
-    core::exitOnError([this, &step] { step = stopwatch_.press(); });
+    const core::Stopwatch::Step step = timer_.press();
     showView();
     if (step == core::Stopwatch::Step::Start) {
         cmdSWPause->setFocus();
@@ -27,23 +24,18 @@ void frmStopwatch::cmdSWButton_Click() {
 }
 
 void frmStopwatch::tmrSWTimer_Timer() {
-    core::exitOnError([this] {
-        const std::string_view text = stopwatch_.tick();
-        const QLatin1String shown(text.data(), static_cast<qsizetype>(text.size()));
-        // Most ticks find the same hundredth on the display: write nothing then.
-        if (txtSWTime->text() != shown) {
-            txtSWTime->setText(shown);
-        }
-    });
+    timer_.view.swTime.read(txtSWTime->text().toStdString());
+    timer_.tickStopwatch();
+    showView();
 }
 
 void frmStopwatch::cmdSWPause_Click() {
-    core::exitOnError([this] { stopwatch_.capture(); });
+    timer_.capture();
     showView();
 }
 
 void frmStopwatch::Reset() {
-    stopwatch_.reset();
+    timer_.stopwatch.reset();
     showView();
 }
 

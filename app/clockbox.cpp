@@ -1,14 +1,22 @@
 // "Set Your Clock": sets the computer's clock to the time of day typed in
-// txtTime, unless a timer of this window is running.
+// txtTime, unless a timer of this window is running. And the Help menu item:
+// one fixed text in a message box.
 #include "frmStopwatch.h"
 
 #include "core/windowdialogs.h"
 #include "platform/timer.h"
 
+#include <QAction>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScopedValueRollback>
 
 #include <optional>
+
+void frmStopwatch::wireClockBoxEvents() {
+    bind(cmdSetYourClock, &QPushButton::clicked, &frmStopwatch::cmdSetYourClock_Click);
+    bind(mnuHelp, &QAction::triggered, &frmStopwatch::mnuHelp_Click);
+}
 
 void frmStopwatch::cmdSetYourClock_Click() {
     std::optional<core::Message> answer;
@@ -24,4 +32,8 @@ void frmStopwatch::cmdSetYourClock_Click() {
     if (answer) {
         services_.dialogs.messageBox(this, *answer);
     }
+}
+
+void frmStopwatch::mnuHelp_Click() {
+    services_.dialogs.messageBox(this, core::helpMessage());
 }

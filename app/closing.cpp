@@ -1,5 +1,7 @@
 // The question before a window that is timing closes, whichever way it is
 // closed: its close box, system menu, Alt+F4, or the desktop session ending.
+// Closing goes through closeEvent; the session's end through the request the
+// session manager sends the application.
 #include "frmStopwatch.h"
 
 #include "core/convert.h"
@@ -10,11 +12,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QTimer>
-
-#if QT_CONFIG(sessionmanager)
 #include <QSessionManager>
-#endif
+#include <QTimer>
 
 namespace {
 
@@ -27,12 +26,19 @@ constexpr int kCloseRetryMilliseconds = 100;
 
 } // namespace
 
-bool frmStopwatch::timing() const {
-    return core::closeQuestion(state_).has_value();
+void frmStopwatch::wireClosingEvents() {
+#if QT_CONFIG(sessionmanager)
+    // The request goes to the application; every window answers it for itself.
+    if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        connect(app, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
+            core::dispatchEvent("Form_QueryUnload", [this, &manager] { sessionEnding(manager); });
+        });
+    }
+#endif
 }
 
 void frmStopwatch::Form_QueryUnload(core::Integer& Cancel, core::Integer /*UnloadMode*/) {
-    const std::optional<core::Message> question = core::closeQuestion(state_);
+    const std::optional<core::Message> question = core::closeQuestion(timer_.state);
     if (!question) {
         return;
     }
@@ -70,7 +76,7 @@ void frmStopwatch::closeEvent(QCloseEvent* event) {
 // Qt sends no close event when the session ends; the session manager asks
 // each program instead, and lets it ask the user when the desktop allows.
 void frmStopwatch::sessionEnding(QSessionManager& manager) {
-    if (!timing() || !manager.allowsInteraction()) {
+    if (!core::closeQuestion(timer_.state) || !manager.allowsInteraction()) {
         return;
     }
     if (!closeForSessionEnd()) {

@@ -1,0 +1,59 @@
+// The countdown's handlers: "Countdown", its one-second tick and "Stop"; the
+// bell of a finish, and the desktop notification of a finish the user did not
+// see, withdrawn when they come back. The sequences (core/timerwindow.h)
+// decide; these read and write the controls.
+#include "frmStopwatch.h"
+
+#include "platform/timer.h"
+
+#include <QEvent>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <string>
+
+void frmStopwatch::wireCountdownEvents() {
+    bind(cmdCountdown, &QPushButton::clicked, &frmStopwatch::cmdCountdown_Click);
+    bind(tmrCountdown, &platform::Timer::timeout, &frmStopwatch::tmrCountdown_Timer);
+    bind(cmdReset, &QPushButton::clicked, &frmStopwatch::cmdReset_Click);
+}
+
+void frmStopwatch::cmdCountdown_Click() {
+    readControls();
+    timer_.countdownClick();
+}
+
+void frmStopwatch::tmrCountdown_Timer() {
+    readControls();
+    timer_.tickCountdown();
+}
+
+void frmStopwatch::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        // Back at the window: a notification of its finish has done its work.
+        notifier_->withdraw();
+    }
+}
+
+void frmStopwatch::countdownFinished() {
+    services_.dialogs.beep();
+    // The user is looking at this window: the display says it all.
+    if (isActiveWindow()) {
+        return;
+    }
+    const std::string summary = core::Countdown::doneSummary(Text1->text().toStdString());
+    notifier_->show(QString::fromStdString(summary), QStringLiteral("The countdown has finished."),
+                    [this] {
+                        // The notification picked: this window comes to the front.
+                        if (isMinimized()) {
+                            showNormal();
+                        }
+                        raise();
+                        activateWindow();
+                    });
+}
+
+void frmStopwatch::cmdReset_Click() {
+    timer_.countdown.stop();
+}
