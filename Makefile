@@ -56,15 +56,13 @@ fuzz: deps
 		test $${PIPESTATUS[0]} -eq 0; \
 	done
 
-# The micro-benchmarks, then the desktop measurements and the accuracy run on
-# private Xvfb servers, printed as one table against the targets (about ten
-# minutes; RUNS=5 by default). PARTS selects some of bench/measure.sh's parts,
-# e.g. PARTS=minimized.
+# The micro-benchmarks, the desktop measurements and the accuracy run on
+# private Xvfb servers, printed as one table of medians against the targets
+# (about ten minutes; RUNS=5 by default). PARTS selects some of
+# bench/measure.py's parts, e.g. PARTS=minimized.
 PARTS ?=
 bench: build
-	$(BUILD)/bench/bench_handlers --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
-		--benchmark_out=$(BUILD)/bench/handlers.json --benchmark_out_format=json
-	bash bench/measure.sh $(BUILD) $(PARTS)
+	/usr/bin/python3 bench/measure.py $(BUILD) $(PARTS)
 
 lint: configure
 	bash scripts/lint.sh $(BUILD)

@@ -1,6 +1,7 @@
 #include "application.h"
 
 #include "accessibility.h"
+#include "core/identity.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -14,10 +15,10 @@ void configureDisplayConnection() {
 }
 
 void configureApplication() {
-    QApplication::setApplicationName(QStringLiteral("Horolux"));
+    QApplication::setApplicationName(QString::fromLatin1(core::kAppName));
     // The application id: names the desktop entry, the icon and the metainfo
     // file, so that the desktop shows Horolux's name and icon on its windows.
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.horolux.Horolux"));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(core::kAppId));
     QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"));
     if (fusion != nullptr) {
         QApplication::setStyle(fusion); // the application takes ownership

@@ -1,5 +1,7 @@
 #include "commandline.h"
 
+#include "core/identity.h"
+
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 
@@ -39,12 +41,12 @@ QString helpText() {
         return QStringLiteral("  %1  %2\n").arg(names, -13).arg(option.description);
     };
     return QStringLiteral("Usage: %1 [options]\n"
-                          "Horolux, a stopwatch and countdown timer for the desktop. Each window\n"
+                          "%2, a stopwatch and countdown timer for the desktop. Each window\n"
                           "holds a stopwatch, a countdown that can drive it and a box that sets\n"
                           "the computer's clock; \"Another Timer?\" opens one more.\n"
                           "\n"
                           "Options:\n")
-               .arg(kProgram) +
+               .arg(kProgram, QString::fromLatin1(core::kAppName)) +
            line(kHelp) + line(kVersion) +
            QStringLiteral("\n"
                           "Qt's own options work as in every Qt program, among them\n"
@@ -91,7 +93,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     }
     if (parser.isSet(version)) {
         return {CommandLine::Action::ShowVersion,
-                QStringLiteral("%1 %2\n").arg(kProgram, QStringLiteral(HOROLUX_VERSION))};
+                QStringLiteral("%1 %2\n").arg(kProgram, QString::fromLatin1(core::kAppVersion))};
     }
     return {};
 }

@@ -4,6 +4,7 @@
 // Its button at the stopwatch button's place starts a 5 ms precise timer that
 // rewrites the line edit at the stopwatch display's place whenever the
 // hundredths of the elapsed time change, about every 10 ms.
+#include "core/types.h"
 #include "layout.h"
 
 #include <QApplication>
@@ -22,7 +23,7 @@
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
+using core::kTwipsPerPixel;
 
 QWidget* plainWidget(layout::Kind kind, QWidget* parent) {
     switch (kind) {

@@ -5,7 +5,7 @@
 //   - every stopwatch text within 0.015 s of the true elapsed time at its write;
 //   - every time left shown within 0.5 s + 20 ms of the true time left;
 //   - "DONE" no later than 1.0 s + 20 ms after the end instant.
-// Prints key=value lines (for bench/measure.sh) and exits 1 if a target is missed.
+// Prints key=value lines (for bench/measure.py) and exits 1 if a target is missed.
 #include "support/realtime.h"
 
 #include <cstdio>

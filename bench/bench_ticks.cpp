@@ -1,9 +1,9 @@
 // Ticks delivered to many windows at once: N timer windows with the real
-// clock and the real 5 ms timers on the platform in use (bench/measure.sh runs
+// clock and the real 5 ms timers on the platform in use (bench/measure.py runs
 // it on its Xvfb), each stopwatch started, then for 10 s the ticks and the
 // display writes of every window are counted, with the process's CPU time.
 // The counters hang on the windows' own signals; the windows are unchanged.
-// Prints key=value lines for bench/measure.sh.
+// Prints key=value lines for bench/measure.py.
 #include "platform/systemclock.h"
 #include "support/probe.h"
 

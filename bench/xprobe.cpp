@@ -1,4 +1,4 @@
-// xprobe: the small X client that bench/measure.sh times the desktop with.
+// xprobe: the small X client that bench/measure.py times the desktop with.
 // It talks to the X server in $DISPLAY (a private Xvfb, without a window
 // manager or with openbox) and measures from outside the program under test:
 //
@@ -23,6 +23,9 @@
 //       Counts, for SECONDS, the updates drawn into each rectangle: one for
 //       every drawing request that touches it. Prints one rate per rectangle,
 //       in updates per second.
+//   xprobe layout
+//       Prints "client 0 0 W H", then "NAME X Y W H" for every control of the
+//       timer window: the layout table's places in pixels, in the client area.
 //
 // With a window manager (EWMH, as openbox):
 //   xprobe wm
@@ -45,6 +48,9 @@
 //   xprobe desktop N
 //       Switches to workspace N (_NET_CURRENT_DESKTOP) and waits until the
 //       window manager says it has.
+#include "core/types.h"
+#include "layout.h"
+
 #include <xcb/damage.h>
 #include <xcb/xcb.h>
 #include <xcb/xtest.h>
@@ -313,10 +319,7 @@ int toInt(const char* text) {
     return static_cast<int>(value);
 }
 
-int start(int argc, char** argv) {
-    if (argc < 4) {
-        fail("usage: xprobe start LOG PROGRAM [ARGS...]");
-    }
+int start(int /*argc*/, char** argv) {
     Display d;
     d.watchRoot();
     const double t0 = nowMs();
@@ -341,20 +344,14 @@ int start(int argc, char** argv) {
     return 0;
 }
 
-int click(int argc, char** argv) {
-    if (argc != 4) {
-        fail("usage: xprobe click X Y");
-    }
+int click(int /*argc*/, char** argv) {
     Display d;
     d.click(toInt(argv[2]), toInt(argv[3]));
     d.sync();
     return 0;
 }
 
-int clickMap(int argc, char** argv) {
-    if (argc != 4) {
-        fail("usage: xprobe click-map X Y");
-    }
+int clickMap(int /*argc*/, char** argv) {
     Display d;
     d.watchRoot();
     const double t0 = d.click(toInt(argv[2]), toInt(argv[3]));
@@ -364,10 +361,7 @@ int clickMap(int argc, char** argv) {
     return 0;
 }
 
-int move(int argc, char** argv) {
-    if (argc != 5) {
-        fail("usage: xprobe move WINDOW X Y");
-    }
+int move(int /*argc*/, char** argv) {
     Display d;
     const uint32_t where[2] = {static_cast<uint32_t>(toInt(argv[3])),
                                static_cast<uint32_t>(toInt(argv[4]))};
@@ -377,10 +371,7 @@ int move(int argc, char** argv) {
     return 0;
 }
 
-int respond(int argc, char** argv) {
-    if (argc != 9) {
-        fail("usage: xprobe respond X Y WINDOW RX RY RW RH");
-    }
+int respond(int /*argc*/, char** argv) {
     Display d;
     d.initDamage();
     const auto window = static_cast<xcb_window_t>(toInt(argv[4]));
@@ -406,8 +397,8 @@ int respond(int argc, char** argv) {
 }
 
 int count(int argc, char** argv) {
-    if (argc < 8 || (argc - 3) % 5 != 0) {
-        fail("usage: xprobe count SECONDS WINDOW RX RY RW RH [WINDOW RX RY RW RH ...]");
+    if ((argc - 3) % 5 != 0) {
+        fail("count: a rectangle is WINDOW RX RY RW RH");
     }
     struct Target {
         xcb_damage_damage_t damage;
@@ -454,10 +445,7 @@ int count(int argc, char** argv) {
     return 0;
 }
 
-int waitForWindowManager(int argc, char** /*argv*/) {
-    if (argc != 2) {
-        fail("usage: xprobe wm");
-    }
+int waitForWindowManager(int /*argc*/, char** /*argv*/) {
     Display d;
     const double t0 = nowMs();
     const xcb_atom_t check = d.atom("_NET_SUPPORTING_WM_CHECK");
@@ -468,10 +456,7 @@ int waitForWindowManager(int argc, char** /*argv*/) {
     return 0;
 }
 
-int client(int argc, char** argv) {
-    if (argc != 3) {
-        fail("usage: xprobe client PID");
-    }
+int client(int /*argc*/, char** argv) {
     Display d;
     const auto pid = static_cast<uint32_t>(toInt(argv[2]));
     const xcb_atom_t list = d.atom("_NET_CLIENT_LIST");
@@ -503,10 +488,7 @@ int client(int argc, char** argv) {
     return 0;
 }
 
-int iconify(int argc, char** argv) {
-    if (argc != 3) {
-        fail("usage: xprobe iconify WINDOW");
-    }
+int iconify(int /*argc*/, char** argv) {
     Display d;
     const auto window = static_cast<xcb_window_t>(toInt(argv[2]));
     const xcb_atom_t wmState = d.atom("WM_STATE");
@@ -524,10 +506,7 @@ int iconify(int argc, char** argv) {
     return 0;
 }
 
-int restore(int argc, char** argv) {
-    if (argc != 7) {
-        fail("usage: xprobe restore WINDOW RX RY RW RH");
-    }
+int restore(int /*argc*/, char** argv) {
     Display d;
     d.initDamage();
     const auto window = static_cast<xcb_window_t>(toInt(argv[2]));
@@ -560,10 +539,7 @@ int restore(int argc, char** argv) {
     return 2;
 }
 
-int desktop(int argc, char** argv) {
-    if (argc != 3) {
-        fail("usage: xprobe desktop N");
-    }
+int desktop(int /*argc*/, char** argv) {
     Display d;
     const auto wanted = static_cast<uint32_t>(toInt(argv[2]));
     const xcb_atom_t current = d.atom("_NET_CURRENT_DESKTOP");
@@ -578,43 +554,47 @@ int desktop(int argc, char** argv) {
     return 0;
 }
 
+// The timer window's controls as the layout table places them, in pixels
+// from the top left of the client area, and the client area's size: the
+// places that the measurements click and watch.
+int places(int /*argc*/, char** /*argv*/) {
+    constexpr int kPx = core::kTwipsPerPixel;
+    std::printf("client 0 0 %d %d\n", layout::kClientWidth / kPx, layout::kClientHeight / kPx);
+    for (const layout::Row& row : layout::kRows) {
+        if (const auto* c = std::get_if<layout::Control>(&row)) {
+            std::printf("%.*s %d %d %d %d\n", static_cast<int>(c->name.size()), c->name.data(),
+                        c->left / kPx, c->top / kPx, c->width / kPx, c->height / kPx);
+        }
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    const std::string command = argc > 1 ? argv[1] : "";
-    if (command == "start") {
-        return start(argc, argv);
+    // Each command with the count of its words after "xprobe": exactly that
+    // many, or at least as many when negative.
+    struct Command {
+        const char* name;
+        int (*run)(int, char**);
+        int words;
+    };
+    static constexpr Command kCommands[] = {
+        {"start", start, -3},       {"click", click, 3},
+        {"click-map", clickMap, 3}, {"move", move, 4},
+        {"respond", respond, 8},    {"count", count, -7},
+        {"layout", places, 1},      {"wm", waitForWindowManager, 1},
+        {"client", client, 2},      {"iconify", iconify, 2},
+        {"restore", restore, 6},    {"desktop", desktop, 2},
+    };
+    for (const Command& c : kCommands) {
+        if (argc > 1 && std::strcmp(argv[1], c.name) == 0) {
+            if (c.words >= 0 ? argc - 1 != c.words : argc - 1 < -c.words) {
+                fail(std::string("wrong arguments for ") + c.name + "; see the top of xprobe.cpp");
+            }
+            return c.run(argc, argv);
+        }
     }
-    if (command == "click") {
-        return click(argc, argv);
-    }
-    if (command == "click-map") {
-        return clickMap(argc, argv);
-    }
-    if (command == "move") {
-        return move(argc, argv);
-    }
-    if (command == "respond") {
-        return respond(argc, argv);
-    }
-    if (command == "count") {
-        return count(argc, argv);
-    }
-    if (command == "wm") {
-        return waitForWindowManager(argc, argv);
-    }
-    if (command == "client") {
-        return client(argc, argv);
-    }
-    if (command == "iconify") {
-        return iconify(argc, argv);
-    }
-    if (command == "restore") {
-        return restore(argc, argv);
-    }
-    if (command == "desktop") {
-        return desktop(argc, argv);
-    }
-    fail("usage: xprobe start|click|click-map|move|respond|count|wm|client|iconify|restore|"
-         "desktop ...");
+    fail("usage: xprobe start|click|click-map|move|respond|count|layout|wm|client|iconify|"
+         "restore|desktop ...");
 }

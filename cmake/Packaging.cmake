@@ -11,7 +11,7 @@ set(CPACK_PACKAGE_DESCRIPTION
 live display and a split display, a countdown that ends with a beep and can
 drive the stopwatch, and a box that sets the computer's clock through
 systemd-timedated. Open as many independent windows as you need.")
-set(CPACK_PACKAGE_HOMEPAGE_URL https://www.horolux.org)
+set(CPACK_PACKAGE_HOMEPAGE_URL ${PROJECT_HOMEPAGE_URL})
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

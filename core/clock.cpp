@@ -4,10 +4,6 @@
 
 namespace core {
 
-namespace {
-constexpr double kUnixEpochDay = 25569.0; // 1970-01-01 counted from 1899-12-30
-} // namespace
-
 Single Clock::seconds() const {
     return foldSeconds(steadySeconds());
 }

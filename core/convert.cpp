@@ -26,10 +26,10 @@ struct Token {
     bool allZero = true;
 };
 
-// Reads [sign] digits [. digits] [e [sign] digits] starting at pos. Returns
-// false when no digit stands in the mantissa.
-bool readToken(std::string_view text, std::size_t pos, Token& token) {
-    std::size_t i = pos;
+// Reads [sign] digits [. digits] [e [sign] digits] at the start of the text.
+// Returns false when no digit stands in the mantissa.
+bool readToken(std::string_view text, Token& token) {
+    std::size_t i = 0;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
         token.negative = text[i] == '-';
         ++i;
@@ -111,18 +111,11 @@ TextValue convertToken(const Token& token) {
     return result;
 }
 
-std::size_t skipBlanks(std::string_view text, std::size_t pos) {
-    while (pos < text.size() && isBlank(text[pos])) {
-        ++pos;
-    }
-    return pos;
-}
-
 // The whole text as a number, or error 13.
 TextValue wholeNumber(std::string_view text) {
     Token token;
-    const std::size_t start = skipBlanks(text, 0);
-    if (!readToken(text, start, token) || skipBlanks(text, token.end) != text.size()) {
+    const std::string_view trimmed = trimBlanks(text);
+    if (!readToken(trimmed, token) || token.end != trimmed.size()) {
         raise(ErrorNumber::TypeMismatch);
     }
     return convertToken(token);
@@ -130,9 +123,19 @@ TextValue wholeNumber(std::string_view text) {
 
 } // namespace
 
+std::string_view trimBlanks(std::string_view text) noexcept {
+    while (!text.empty() && isBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && isBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
 TextValue scanValue(std::string_view text) noexcept {
     Token token;
-    if (!readToken(text, skipBlanks(text, 0), token)) {
+    if (!readToken(trimBlanks(text), token)) {
         return {};
     }
     return convertToken(token);

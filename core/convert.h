@@ -24,6 +24,9 @@ struct TextValue {
 // a non-finite one).
 [[nodiscard]] Single toSingle(double value);
 
+// The text without the blanks (spaces and tabs) at either end.
+[[nodiscard]] std::string_view trimBlanks(std::string_view text) noexcept;
+
 // A whole text that is a number (blanks around it allowed), or error 13.
 // Beyond a double's range: error 6.
 [[nodiscard]] double textToDouble(std::string_view text);

@@ -111,13 +111,7 @@ void Countdown::finish() {
 }
 
 std::string Countdown::doneSummary(std::string_view identification) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!identification.empty() && blank(identification.front())) {
-        identification.remove_prefix(1);
-    }
-    while (!identification.empty() && blank(identification.back())) {
-        identification.remove_suffix(1);
-    }
+    identification = trimBlanks(identification);
     if (identification.empty()) {
         return "Countdown done";
     }

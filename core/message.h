@@ -1,11 +1,13 @@
 #pragma once
 // What a message box says, and the codes of its style and of its answer.
+#include "core/identity.h"
+
 #include <string>
 
 namespace core {
 
 // The title of a box that names none.
-inline constexpr const char* kApplicationTitle = "Horolux";
+inline constexpr const char* kApplicationTitle = kAppName;
 
 // Style codes of a message box: buttons + icon + default button.
 namespace MsgBoxStyle {

@@ -10,8 +10,6 @@ namespace core {
 
 namespace {
 
-constexpr double kUnixEpochDay = 25569.0; // 1970-01-01 counted from 1899-12-30
-
 // Reads the ASCII digits at `at`, at least `fewest` and at most `most` of
 // them, into `value`; moves `at` past them.
 bool readDigits(QStringView text, qsizetype& at, int fewest, int most, int& value) {

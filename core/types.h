@@ -23,5 +23,7 @@ inline constexpr Color kBlack = 0x000000;
 inline constexpr int kTwipsPerPixel = 15;
 
 inline constexpr double kSecondsPerDay = 86400.0;
+// The Date of 1970-01-01 00:00, the origin of Unix time.
+inline constexpr double kUnixEpochDay = 25569.0;
 
 } // namespace core

@@ -5,6 +5,7 @@
 // control, and reads back the few that the user changes (the tick of
 // "Validate Countdown", the typed length) or that the handlers read back
 // (the stopwatch displays).
+#include "core/identity.h" // kIdleCaption
 #include "types.h"
 
 #include <optional>
@@ -13,9 +14,6 @@
 #include <utility>
 
 namespace core {
-
-// The window caption when no countdown is shown.
-inline constexpr std::string_view kIdleCaption = "Horolux            www.horolux.org";
 
 // A colour that a handler set on a box; none: the box's own default colour.
 using BoxColor = std::optional<Color>;

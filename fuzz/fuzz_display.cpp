@@ -2,6 +2,7 @@
 // text: it converts, or it ends with error 6 or 13. Through the stopwatch's
 // button, a failed conversion writes nothing and leaves the stopwatch stopped,
 // so that the next press tries again.
+#include "check.h"
 #include "core/errors.h"
 #include "core/stopwatch.h"
 #include "support/fakeclock.h"
@@ -10,16 +11,7 @@
 #include <QString>
 
 #include <cstdint>
-#include <cstdlib>
 #include <string>
-
-namespace {
-void check(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const QRegularExpression converted(QStringLiteral("^-?\\d{2,}:-?\\d{2,}:-?\\d{2,}$"));

@@ -1,6 +1,7 @@
 // Texts to numbers and back: the value of a text (the countdown's length), the
 // whole-text conversions and the display formats. Every result is a number or
 // one of the numbered errors; nothing else may escape, crash or be undefined.
+#include "check.h"
 #include "core/convert.h"
 #include "core/errors.h"
 #include "core/format.h"
@@ -8,16 +9,9 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string_view>
 
 namespace {
-
-void check(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
 
 // Runs f; a numbered error is an allowed answer.
 template <typename F> bool answers(F&& f) {

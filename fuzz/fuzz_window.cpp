@@ -5,6 +5,7 @@
 // runs only while a countdown is on, "Validate Countdown" is never enabled
 // while something runs, the caption is the idle one or the countdown's, and a
 // few presses of the window's own buttons bring everything back to idle.
+#include "check.h"
 #include "support/probe.h"
 
 #include "core/errors.h"
@@ -24,13 +25,6 @@
 #include <vector>
 
 namespace {
-
-void check(bool condition, const char* what) {
-    if (!condition) {
-        std::fprintf(stderr, "invariant broken: %s\n", what);
-        std::abort();
-    }
-}
 
 class Input {
 public:

@@ -1,5 +1,7 @@
 #include "dbusnotifier.h"
 
+#include "core/identity.h"
+
 #include <QCoreApplication>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
@@ -17,8 +19,6 @@ namespace {
 const QString kService = QStringLiteral("org.freedesktop.Notifications");
 const QString kPath = QStringLiteral("/org/freedesktop/Notifications");
 const QString kInterface = QStringLiteral("org.freedesktop.Notifications");
-const QString kAppName = QStringLiteral("Horolux");
-const QString kAppId = QStringLiteral("org.horolux.Horolux"); // icon name and desktop entry
 const QString kDefaultAction = QStringLiteral("default");
 const QString kDefaultActionLabel = QStringLiteral("Show");
 
@@ -161,15 +161,16 @@ void DBusNotifier::sendNotify(const Message& message, bool withDefaultAction) {
     QDBusMessage notify = callTo(kService, QStringLiteral("Notify"));
     const QStringList actions =
         withDefaultAction ? QStringList{kDefaultAction, kDefaultActionLabel} : QStringList{};
+    const QString appId = QString::fromLatin1(core::kAppId); // icon name and desktop entry
     const QVariantMap hints{
-        {QStringLiteral("desktop-entry"), kAppId},
+        {QStringLiteral("desktop-entry"), appId},
         // The program rings its own bell.
         {QStringLiteral("suppress-sound"), true},
         {QStringLiteral("urgency"), QVariant::fromValue(kUrgencyNormal)},
     };
     // app_name, replaces_id, app_icon, summary, body, actions, hints, expire_timeout
-    notify << kAppName << id_ << kAppId << message.summary << message.body << actions << hints
-           << kNeverExpires;
+    notify << QString::fromLatin1(core::kAppName) << id_ << appId << message.summary << message.body
+           << actions << hints << kNeverExpires;
     notifyCall_ = new QDBusPendingCallWatcher(
         bus_->asyncCall(notify, static_cast<int>(timeout_.count())), this);
     connect(notifyCall_, &QDBusPendingCallWatcher::finished, this, &DBusNotifier::notifyAnswered);

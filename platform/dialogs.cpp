@@ -1,5 +1,7 @@
 #include "dialogs.h"
 
+#include "core/identity.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -78,8 +80,8 @@ bool QtDialogs::playBell() {
         sound_.reset(context);
         // Names the sounds in the sound server, so that its per-application
         // volume and mute apply to them.
-        ca_context_change_props(context, CA_PROP_APPLICATION_NAME, "Horolux",
-                                CA_PROP_APPLICATION_ID, "org.horolux.Horolux", nullptr);
+        ca_context_change_props(context, CA_PROP_APPLICATION_NAME, core::kAppName,
+                                CA_PROP_APPLICATION_ID, core::kAppId, nullptr);
     }
     // Connects to the sound server on first use and returns once the sound
     // has started; it plays on in the background. A missing server, card or

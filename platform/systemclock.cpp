@@ -12,7 +12,7 @@
 
 namespace platform {
 
-double SystemClock::steadySeconds() const {
+double bootSeconds() {
 #if HOROLUX_LINUX_DESKTOP
     // CLOCK_BOOTTIME keeps counting through suspend, unlike CLOCK_MONOTONIC.
     timespec ts{};
@@ -27,6 +27,10 @@ double SystemClock::steadySeconds() const {
 #endif
     const auto since = std::chrono::steady_clock::now().time_since_epoch();
     return std::chrono::duration<double>(since).count();
+}
+
+double SystemClock::steadySeconds() const {
+    return bootSeconds();
 }
 
 core::Date SystemClock::now() const {

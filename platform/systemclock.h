@@ -4,8 +4,11 @@
 
 namespace platform {
 
-// The steady reading is the boot-time clock, which counts through suspend;
-// "now" is the computer's clock in UTC.
+// Seconds on the boot-time clock: steady, and counting through a suspend
+// (where the platform has no such clock, a steady one that may not).
+[[nodiscard]] double bootSeconds();
+
+// The steady reading is bootSeconds(); "now" is the computer's clock in UTC.
 class SystemClock final : public core::Clock {
 public:
     [[nodiscard]] double steadySeconds() const override;

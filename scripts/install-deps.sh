@@ -16,7 +16,7 @@ declare -A profiles=(
   # monitors
   [test]="xvfb xauth dbus-daemon python3-dbusmock locales desktop-file-utils appstream dpkg-dev
           lintian libcanberra-pulse pulseaudio pulseaudio-utils libx11-6 libxrandr2"
-  # the micro-benchmarks, the X client of bench/measure.sh, and the window
+  # the micro-benchmarks, the X client of bench/measure.py, and the window
   # manager it minimizes a window with
   [bench]="libbenchmark-dev libxcb1-dev libxcb-damage0-dev libxcb-xtest0-dev python3 xvfb xauth
            openbox"

@@ -22,16 +22,9 @@
 #include <QTest>
 
 #include <cstdio>
-#include <ctime>
 #include <memory>
 
 namespace {
-
-double bootSeconds() {
-    timespec ts{};
-    clock_gettime(CLOCK_BOOTTIME, &ts);
-    return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) * 1e-9;
-}
 
 void report(const char* what, double at) {
     std::printf("BELL-%s %.6f\n", what, at);
@@ -67,7 +60,7 @@ private slots:
         double done = 0;
         connect(display, &QLineEdit::textChanged, display, [&done](const QString& text) {
             if (text == QLatin1String("DONE") && done == 0) {
-                done = bootSeconds();
+                done = platform::bootSeconds();
                 report("DONE", done);
             }
         });
@@ -75,7 +68,7 @@ private slots:
         minutes->lineEdit()->selectAll();
         QTest::keyClicks(minutes->lineEdit(), QStringLiteral("0.02"));
         QCOMPARE(minutes->currentText(), QStringLiteral("0.02"));
-        report("START", bootSeconds());
+        report("START", platform::bootSeconds());
         QTest::mouseClick(start, Qt::LeftButton);
         QCOMPARE(display->text(), QStringLiteral("START"));
         // 1.2 s, finished at the second one-second tick.

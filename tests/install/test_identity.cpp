@@ -2,6 +2,7 @@
 // desktop entry, its metainfo and its icons must all carry the same one, or
 // the desktop shows a generic icon and no name on Horolux's windows.
 #include "application.h"
+#include "core/identity.h"
 
 #include <QApplication>
 #include <QColor>
@@ -116,7 +117,7 @@ private slots:
     void newestReleaseIsThisVersion() {
         const QString path = kDataDir + QLatin1Char('/') + QGuiApplication::desktopFileName() +
                              QStringLiteral(".metainfo.xml");
-        QCOMPARE(metainfo(path).firstRelease, QStringLiteral(HOROLUX_VERSION));
+        QCOMPARE(metainfo(path).firstRelease, QString::fromLatin1(core::kAppVersion));
     }
 
     void iconIsTheWindowArtwork_data() {

@@ -8,7 +8,6 @@ target_compile_definitions(test_install_identity PRIVATE
     HOROLUX_DATA_DIR="${PROJECT_SOURCE_DIR}/data"
     HOROLUX_ICON_DIR="${PROJECT_BINARY_DIR}/data/icons/hicolor"
     HOROLUX_ICON_SIZES="${icon_sizes}"
-    HOROLUX_VERSION="${PROJECT_VERSION}"
     HOROLUX_PROGRAM="$<TARGET_FILE_NAME:horolux>")
 add_dependencies(test_install_identity horolux_icons)
 

@@ -18,18 +18,12 @@
 
 #include <algorithm>
 #include <cmath>
-#include <ctime>
 #include <string>
 #include <vector>
 
 namespace realtime {
 
-// Seconds on the boot-time clock: steady, and counting through a suspend.
-inline double bootSeconds() {
-    timespec ts{};
-    clock_gettime(CLOCK_BOOTTIME, &ts);
-    return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) * 1e-9;
-}
+using platform::bootSeconds;
 
 struct Write {
     double at; // bootSeconds() at the write
