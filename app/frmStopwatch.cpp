@@ -4,6 +4,7 @@
 #include "controls.h"
 #include "core/dispatch.h"
 #include "layout.h"
+#include "palette.h"
 #include "platform/timer.h"
 #include "shortcuts.h"
 
@@ -331,17 +332,11 @@ Single frmStopwatch::screenWidth() const {
 }
 
 void frmStopwatch::setBackColor(QWidget* box, core::BoxColor color) {
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Base, color ? toQColor(*color)
-                                           : box->style()->standardPalette().color(QPalette::Base));
-    box->setPalette(palette);
+    setBoxColor(*box, QPalette::Base, color ? std::optional(toQColor(*color)) : std::nullopt);
 }
 
 void frmStopwatch::setForeColor(QWidget* box, core::BoxColor color) {
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Text, color ? toQColor(*color)
-                                           : box->style()->standardPalette().color(QPalette::Text));
-    box->setPalette(palette);
+    setBoxColor(*box, QPalette::Text, color ? std::optional(toQColor(*color)) : std::nullopt);
 }
 
 void frmStopwatch::readControls() {
