@@ -94,7 +94,8 @@ CommandLine parseCommandLine(const QStringList& arguments) {
                 QStringLiteral("%1 %2\n").arg(kProgram, QStringLiteral(HOROLUX_VERSION))};
     }
     CommandLine run;
-    run.displayNamed = parser.isSet(QStringLiteral("platform")) || parser.isSet(QStringLiteral("display"));
+    run.displayNamed =
+        parser.isSet(QStringLiteral("platform")) || parser.isSet(QStringLiteral("display"));
     return run;
 }
 

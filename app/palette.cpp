@@ -55,8 +55,8 @@ QPalette darkPalette() {
     palette.setColor(QPalette::HighlightedText, Qt::white);
     palette.setColor(QPalette::Link, highlight.lighter(130));
     palette.setColor(QPalette::LinkVisited, highlight.lighter(110));
-    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text,
-                                           QPalette::ButtonText, QPalette::HighlightedText}) {
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::HighlightedText}) {
         palette.setColor(QPalette::Disabled, role, disabled);
     }
     palette.setColor(QPalette::Disabled, QPalette::Highlight, window.lighter(120));
@@ -71,14 +71,16 @@ void setBoxColor(QWidget& box, QPalette::ColorRole role, std::optional<QColor> c
     // Start from the box's palette without either colour of its own, so that
     // what no handler chose comes from the application's palette.
     QPalette palette = box.palette();
-    palette.setResolveMask(palette.resolveMask() & ~(bitsOf(QPalette::Base) | bitsOf(QPalette::Text)));
+    palette.setResolveMask(palette.resolveMask() &
+                           ~(bitsOf(QPalette::Base) | bitsOf(QPalette::Text)));
     if (back.isValid()) {
         palette.setColor(QPalette::Base, back.value<QColor>());
     }
     if (fore.isValid()) {
         palette.setColor(QPalette::Text, fore.value<QColor>());
     } else if (back.isValid()) {
-        palette.setColor(QPalette::Text, back.value<QColor>().lightness() < 128 ? Qt::white : Qt::black);
+        palette.setColor(QPalette::Text,
+                         back.value<QColor>().lightness() < 128 ? Qt::white : Qt::black);
     }
     box.setPalette(palette);
 }

@@ -24,8 +24,8 @@ void placeNewWindow(QWidget& window) {
         }
     }
     // One step down and right uncovers the title bar of the window below.
-    const int step = frame.top() > 0 ? frame.top()
-                                     : window.style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    const int step =
+        frame.top() > 0 ? frame.top() : window.style()->pixelMetric(QStyle::PM_TitleBarHeight);
     if (frame.isNull()) {
         frame.setTop(step);
     }

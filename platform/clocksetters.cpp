@@ -148,9 +148,8 @@ void DirectClockSetter::setClock(std::int64_t microsecondsUtc) {
     instant.tv_nsec = static_cast<long>(micros * 1000);
     if (clock_settime(CLOCK_REALTIME, &instant) != 0) {
         const int number = errno;
-        throw ClockNotSet(reasonForErrno(number), number == EPERM
-                                                      ? ClockNotSet::Cause::NotPermitted
-                                                      : ClockNotSet::Cause::Refused);
+        throw ClockNotSet(reasonForErrno(number), number == EPERM ? ClockNotSet::Cause::NotPermitted
+                                                                  : ClockNotSet::Cause::Refused);
     }
 }
 

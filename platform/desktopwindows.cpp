@@ -27,7 +27,8 @@ template <typename T> Reply<T> take(T* reply) {
 
 xcb_atom_t atom(xcb_connection_t* connection, const char* name) {
     const auto reply = take(xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, 1, static_cast<std::uint16_t>(std::strlen(name)), name),
+        connection,
+        xcb_intern_atom(connection, 1, static_cast<std::uint16_t>(std::strlen(name)), name),
         nullptr));
     return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
 }
@@ -52,7 +53,8 @@ std::vector<xcb_window_t> topLevelWindows(xcb_connection_t* connection, xcb_wind
     if (!clients.empty()) {
         return clients;
     }
-    const auto tree = take(xcb_query_tree_reply(connection, xcb_query_tree(connection, root), nullptr));
+    const auto tree =
+        take(xcb_query_tree_reply(connection, xcb_query_tree(connection, root), nullptr));
     if (!tree) {
         return {};
     }
@@ -77,7 +79,8 @@ QString windowClassOf(xcb_connection_t* connection, xcb_window_t window) {
 } // namespace
 
 QList<QRect> otherProcessesWindows(const QString& windowClass) {
-    const auto* x11 = qApp == nullptr ? nullptr : qApp->nativeInterface<QNativeInterface::QX11Application>();
+    const auto* x11 =
+        qApp == nullptr ? nullptr : qApp->nativeInterface<QNativeInterface::QX11Application>();
     xcb_connection_t* connection = x11 == nullptr ? nullptr : x11->connection();
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (connection == nullptr || screen == nullptr) {

@@ -2,8 +2,8 @@
 // bus (tests/support/private_bus.py --session with portal_template.py) whose
 // desktop prefers dark: dark at start, light after a switch while running,
 // and the colours the handlers give the displays kept through both.
-#include "palette.h"
 #include "platform/colorscheme.h"
+#include "palette.h"
 #include "support/probe.h"
 
 #include <QDBusConnection>
@@ -28,7 +28,9 @@ private slots:
         setBoxColor(returned, QPalette::Base, Qt::yellow);
         setBoxColor(returned, QPalette::Base, std::nullopt);
 
-        const auto dark = [] { return QApplication::palette().color(QPalette::Window).value() < 128; };
+        const auto dark = [] {
+            return QApplication::palette().color(QPalette::Window).value() < 128;
+        };
         const std::unique_ptr<platform::ColorScheme> scheme = platform::makeDesktopColorScheme();
         followColorScheme(*scheme, QApplication::palette());
         QTRY_VERIFY(dark());
