@@ -7,7 +7,15 @@
 #include <QMargins>
 #include <QScreen>
 #include <QStyle>
+#include <QVariant>
 #include <QWidget>
+
+namespace {
+
+// The property that keeps the frame's top left corner a window was given.
+constexpr const char* kPlacedAt = "horoluxPlacedAt";
+
+} // namespace
 
 void placeNewWindow(QWidget& window) {
     QList<QRect> others = platform::otherProcessesWindows(QApplication::applicationName());
@@ -17,6 +25,13 @@ void placeNewWindow(QWidget& window) {
     for (const QWidget* top : QApplication::topLevelWidgets()) {
         if (top != &window && top->isVisible() && top->objectName() == window.objectName()) {
             others.append(top->frameGeometry());
+            // Where it was placed, too: an X server run by a Wayland compositor
+            // (weston) may keep reporting a position that is not the one on
+            // the screen.
+            const QVariant placed = top->property(kPlacedAt);
+            if (placed.isValid()) {
+                others.append(QRect(placed.toPoint(), top->frameGeometry().size()));
+            }
             const QRect outer = top->frameGeometry();
             const QRect inner = top->geometry();
             frame = QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
@@ -39,5 +54,8 @@ void placeNewWindow(QWidget& window) {
         return;
     }
     const QSize size = window.size().grownBy(frame);
-    window.move(core::placeWindow(wanted, size, screen->availableGeometry(), others, step));
+    const QPoint corner =
+        core::placeWindow(wanted, size, screen->availableGeometry(), others, step);
+    window.setProperty(kPlacedAt, corner);
+    window.move(corner);
 }
