@@ -15,10 +15,8 @@ public:
     // reported.
     void start() override;
 
-private slots:
-    void settingChanged(const QDBusMessage& message); // SettingChanged(s, s, v)
-
 private:
+    Q_SLOT void settingChanged(const QDBusMessage& message); // SettingChanged(s, s, v)
     void read(const QString& method);
     void report(const QVariant& value);
 };
