@@ -95,7 +95,10 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         return {CommandLine::Action::ShowVersion,
                 QStringLiteral("%1 %2\n").arg(kProgram, QString::fromLatin1(core::kAppVersion))};
     }
-    return {};
+    CommandLine run;
+    run.displayNamed =
+        parser.isSet(QStringLiteral("platform")) || parser.isSet(QStringLiteral("display"));
+    return run;
 }
 
 std::optional<int> handleCommandLine(int argc, const char* const* argv) {
@@ -107,7 +110,16 @@ std::optional<int> handleCommandLine(int argc, const char* const* argv) {
     const CommandLine line = parseCommandLine(arguments);
     switch (line.action) {
     case CommandLine::Action::Run:
-        return std::nullopt;
+        if (line.displayNamed || qEnvironmentVariableIsSet("DISPLAY") ||
+            qEnvironmentVariableIsSet("WAYLAND_DISPLAY") ||
+            qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+            return std::nullopt;
+        }
+        std::fputs("horolux: no display to open a window on (neither DISPLAY nor WAYLAND_DISPLAY "
+                   "is set); run it in a desktop session, with -platform offscreen, or under "
+                   "xvfb-run.\n",
+                   stderr);
+        return EXIT_FAILURE;
     case CommandLine::Action::ShowHelp:
     case CommandLine::Action::ShowVersion:
         std::fputs(line.text.toLocal8Bit().constData(), stdout);

@@ -14,6 +14,8 @@ struct CommandLine {
     // The help or the version for standard output, or the refusal for standard
     // error; each ends with a newline. Empty for Run.
     QString text;
+    // Whether -platform or -display says where the windows go.
+    bool displayNamed = false;
 };
 
 // Reads the arguments as the program received them, its own name first.
@@ -21,5 +23,7 @@ CommandLine parseCommandLine(const QStringList& arguments);
 
 // Call first in main(), with main's arguments. Prints the help, the version or
 // the refusal and returns the exit status; returns nothing when the program is
-// to start its windows.
+// to start its windows. Without a display (no DISPLAY, no WAYLAND_DISPLAY, no
+// QT_QPA_PLATFORM, no -platform or -display) it says so and how to run the
+// program, and returns 1, where Qt would abort.
 std::optional<int> handleCommandLine(int argc, const char* const* argv);

@@ -4,6 +4,7 @@
 #include "controls.h"
 #include "core/dispatch.h"
 #include "layout.h"
+#include "palette.h"
 #include "platform/timer.h"
 #include "shortcuts.h"
 
@@ -312,9 +313,7 @@ QRect frmStopwatch::primaryGeometry() {
 }
 
 void frmStopwatch::setColor(QWidget* box, QPalette::ColorRole role, core::BoxColor color) {
-    QPalette palette = box->palette();
-    palette.setColor(role, color ? toQColor(*color) : box->style()->standardPalette().color(role));
-    box->setPalette(palette);
+    setBoxColor(*box, role, color ? std::optional(toQColor(*color)) : std::nullopt);
 }
 
 void frmStopwatch::readControls() {

@@ -2,7 +2,10 @@
 #include "application.h"
 #include "commandline.h"
 #include "frmStopwatch.h"
+#include "palette.h"
+#include "placement.h"
 #include "platform/clocksetters.h"
+#include "platform/colorscheme.h"
 #include "platform/dialogs.h"
 #include "platform/systemclock.h"
 
@@ -32,7 +35,10 @@ int main(int argc, char* argv[]) {
     preferX11OnWayland();
     configureDisplayConnection();
     QApplication app(argc, argv);
+    const QPalette themePalette = QApplication::palette();
     configureApplication();
+    const std::unique_ptr<platform::ColorScheme> colorScheme = platform::makeDesktopColorScheme();
+    followColorScheme(*colorScheme, themePalette);
 
     platform::SystemClock clock;
     platform::QtDialogs dialogs;
@@ -41,6 +47,7 @@ int main(int argc, char* argv[]) {
 
     // A timer window has no parent and deletes itself when it is closed.
     auto* first = new frmStopwatch(services);
+    placeNewWindow(*first);
     first->show();
     return QApplication::exec();
 }

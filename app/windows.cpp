@@ -1,6 +1,7 @@
 // Further timer windows, and the identification box that tells them apart.
 #include "frmStopwatch.h"
 #include "layout.h"
+#include "placement.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -13,8 +14,9 @@ void frmStopwatch::cmdAnotherTimer_Click() {
     // A window of its own: no parent, so that it outlives this one, and
     // nothing copied from here. It deletes itself when it is closed.
     auto* another = new frmStopwatch(services_);
-    another->show();
     another->setTop(layout::kAnotherTimerTop);
+    placeNewWindow(*another);
+    another->show();
 }
 
 void frmStopwatch::Form_Click() {

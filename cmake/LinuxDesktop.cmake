@@ -1,5 +1,6 @@
 # The Linux desktop services: the boot-time steady clock, the D-Bus clock
-# setter (systemd-timedated), the sound-theme bell (libcanberra). With
+# setter (systemd-timedated), the sound-theme bell (libcanberra), the other
+# programs' windows on X11 (libxcb). With
 # HOROLUX_LINUX_DESKTOP=OFF the program builds without them and without their
 # libraries, on the portable fallbacks behind the platform interfaces;
 # `make build-portable` checks that.
@@ -21,5 +22,7 @@ if(HOROLUX_LINUX_DESKTOP)
     find_package(Qt6 REQUIRED COMPONENTS DBus)
     find_package(PkgConfig REQUIRED)
     pkg_check_modules(CANBERRA REQUIRED IMPORTED_TARGET libcanberra)
-    target_link_libraries(horolux_linux_desktop INTERFACE Qt6::DBus PkgConfig::CANBERRA)
+    # The other Horolux processes' windows on X11, through Qt's own xcb connection.
+    pkg_check_modules(XCB REQUIRED IMPORTED_TARGET xcb)
+    target_link_libraries(horolux_linux_desktop INTERFACE Qt6::DBus PkgConfig::CANBERRA PkgConfig::XCB)
 endif()

@@ -8,12 +8,22 @@ namespace core {
 
 // The clock was left as it was, for a reason the user can act on: the system
 // refused (automatic time synchronisation, no permission, authorisation
-// refused or cancelled), or the time asked for cannot be set. reason() says
-// why in plain words, as one sentence.
+// refused or cancelled), the time asked for cannot be set, or nothing on the
+// system can set the clock. reason() says why in plain words, as one sentence.
 class ClockNotSet : public std::runtime_error {
 public:
-    explicit ClockNotSet(const std::string& reason) : std::runtime_error(reason) {}
+    enum class Cause {
+        Refused,      // for the reason given
+        NotPermitted, // the user may not set the clock
+        NoService,    // nothing on this system sets the clock
+    };
+    explicit ClockNotSet(const std::string& reason, Cause cause = Cause::Refused)
+        : std::runtime_error(reason), cause_(cause) {}
     [[nodiscard]] std::string reason() const { return what(); }
+    [[nodiscard]] Cause cause() const { return cause_; }
+
+private:
+    Cause cause_;
 };
 
 class ClockSetter {

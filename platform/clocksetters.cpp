@@ -55,6 +55,15 @@ std::string reasonFor(const QDBusError& error) {
     return "The time service refused: " + detail.toStdString();
 }
 
+ClockNotSet::Cause causeOf(const QDBusError& error) {
+    const QString name = error.name();
+    return name == QLatin1String("org.freedesktop.DBus.Error.AccessDenied") ||
+                   name == QLatin1String("org.freedesktop.DBus.Error.AuthFailed") ||
+                   name == QLatin1String("org.freedesktop.PolicyKit1.Error.NotAuthorized")
+               ? ClockNotSet::Cause::NotPermitted
+               : ClockNotSet::Cause::Refused;
+}
+
 std::string reasonForErrno(int number) {
     switch (number) {
     case EPERM:
@@ -75,11 +84,22 @@ TimedatedClockSetter::TimedatedClockSetter(std::unique_ptr<ClockSetter> fallback
 TimedatedClockSetter::~TimedatedClockSetter() = default;
 
 void TimedatedClockSetter::setClock(std::int64_t microsecondsUtc) {
+    // No time service on the system bus, or no system bus: the fallback may
+    // still set the clock, but where it may not, the missing service is the
+    // reason to give, not the fallback's lack of the right.
     const auto serviceMissing = [this, microsecondsUtc] {
+        const std::string noService = "The system's time service is not available.";
         if (!fallback_) {
-            throw ClockNotSet("The system's time service is not available.");
+            throw ClockNotSet(noService, ClockNotSet::Cause::NoService);
         }
-        fallback_->setClock(microsecondsUtc);
+        try {
+            fallback_->setClock(microsecondsUtc);
+        } catch (const ClockNotSet& refusal) {
+            if (refusal.cause() != ClockNotSet::Cause::NotPermitted) {
+                throw;
+            }
+            throw ClockNotSet(noService, ClockNotSet::Cause::NoService);
+        }
     };
 
     QDBusConnection bus = QDBusConnection::systemBus();
@@ -113,7 +133,7 @@ void TimedatedClockSetter::setClock(std::int64_t microsecondsUtc) {
         serviceMissing();
         return;
     }
-    throw ClockNotSet(reasonFor(error));
+    throw ClockNotSet(reasonFor(error), causeOf(error));
 }
 
 void DirectClockSetter::setClock(std::int64_t microsecondsUtc) {
@@ -127,7 +147,9 @@ void DirectClockSetter::setClock(std::int64_t microsecondsUtc) {
     instant.tv_sec = static_cast<time_t>(seconds);
     instant.tv_nsec = static_cast<long>(micros * 1000);
     if (clock_settime(CLOCK_REALTIME, &instant) != 0) {
-        throw ClockNotSet(reasonForErrno(errno));
+        const int number = errno;
+        throw ClockNotSet(reasonForErrno(number), number == EPERM ? ClockNotSet::Cause::NotPermitted
+                                                                  : ClockNotSet::Cause::Refused);
     }
 }
 
@@ -147,16 +169,19 @@ void LocalTimeClockSetter::setClock(std::int64_t microsecondsUtc) {
         throw ClockNotSet("The system does not accept that time.");
     }
     if (SetLocalTime(&local) == 0) {
-        throw ClockNotSet(GetLastError() == ERROR_PRIVILEGE_NOT_HELD
-                              ? "You do not have the right to set the computer's clock."
-                              : "The system refused to set the clock.");
+        if (GetLastError() == ERROR_PRIVILEGE_NOT_HELD) {
+            throw ClockNotSet("You do not have the right to set the computer's clock.",
+                              ClockNotSet::Cause::NotPermitted);
+        }
+        throw ClockNotSet("The system refused to set the clock.");
     }
 }
 
 #endif
 
 void UnavailableClockSetter::setClock(std::int64_t /*microsecondsUtc*/) {
-    throw ClockNotSet("Setting the computer's clock is not available on this system.");
+    throw ClockNotSet("Setting the computer's clock is not available on this system.",
+                      ClockNotSet::Cause::NoService);
 }
 
 std::unique_ptr<ClockSetter> makeSystemClockSetter() {

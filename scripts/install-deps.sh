@@ -7,7 +7,9 @@ set -euo pipefail
 
 # What each use needs; "run" (building and running) always comes along.
 declare -A profiles=(
-  [run]="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libcanberra-dev
+  # (libxcb1-dev: the other Horolux processes' windows, read through Qt's own
+  # X11 connection, where Qt 6.4 offers the connection but no call to read them)
+  [run]="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libcanberra-dev libxcb1-dev
          fonts-liberation2 sound-theme-freedesktop"
   # the suite: a headless X server, a private D-Bus with a mock timedated, a
   # German locale, the desktop's validators, CPack's dpkg-shlibdeps, Debian's

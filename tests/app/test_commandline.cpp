@@ -21,14 +21,15 @@ void TestCommandLine::actions_data() {
     QTest::addColumn<Action>("action");
     // For a refusal, what the message must quote; empty otherwise.
     QTest::addColumn<QString>("named");
+    QTest::addColumn<bool>("displayNamed"); // by -platform or -display
 
     const auto row = [](const char* name, const QString& line, Action action,
-                        const QString& named = QString()) {
+                        const QString& named = QString(), bool displayNamed = false) {
         QStringList arguments{QStringLiteral("/usr/bin/horolux")};
         if (!line.isEmpty()) {
             arguments += line.split(QLatin1Char(' '));
         }
-        QTest::newRow(name) << arguments << action << named;
+        QTest::newRow(name) << arguments << action << named << displayNamed;
     };
     row("no arguments", {}, Action::Run);
     row("--help", QStringLiteral("--help"), Action::ShowHelp);
@@ -39,14 +40,14 @@ void TestCommandLine::actions_data() {
     row("help before version", QStringLiteral("--version --help"), Action::ShowHelp);
 
     // Qt's options, with their values, in the forms Qt reads.
-    row("-platform", QStringLiteral("-platform offscreen"), Action::Run);
-    row("--platform", QStringLiteral("--platform offscreen"), Action::Run);
-    row("-platform with options", QStringLiteral("-platform xcb:nodbus"), Action::Run);
+    row("-platform", QStringLiteral("-platform offscreen"), Action::Run, {}, true);
+    row("--platform", QStringLiteral("--platform offscreen"), Action::Run, {}, true);
+    row("-platform with options", QStringLiteral("-platform xcb:nodbus"), Action::Run, {}, true);
     row("-style value", QStringLiteral("-style Fusion"), Action::Run);
     row("-style=value", QStringLiteral("-style=Fusion"), Action::Run);
     row("-stylesheet=value", QStringLiteral("-stylesheet=/tmp/a.qss"), Action::Run);
     row("X11 options", QStringLiteral("-display :1 -name timer -geometry 300x200+0+0 -nograb"),
-        Action::Run);
+        Action::Run, {}, true);
     row("flags", QStringLiteral("-reverse -widgetcount"), Action::Run);
     row("session restore", QStringLiteral("-session 10ab3f_1"), Action::Run);
     row("a value starting with a dash", QStringLiteral("-qwindowtitle -reverse"), Action::Run);
@@ -73,8 +74,10 @@ void TestCommandLine::actions() {
     QFETCH(QStringList, arguments);
     QFETCH(Action, action);
     QFETCH(QString, named);
+    QFETCH(bool, displayNamed);
 
     const CommandLine line = parseCommandLine(arguments);
+    QCOMPARE(line.displayNamed, displayNamed);
     QCOMPARE(line.action, action);
     if (action == Action::Run) {
         QVERIFY(line.text.isEmpty());

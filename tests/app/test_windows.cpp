@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace {
 
 // The timer windows on the screen other than `except`, oldest first.
@@ -85,14 +87,18 @@ private slots:
         QCOMPARE(id->text(), "boiling eggs");
         QCOMPARE(p1.top(), 0.0F);
 
-        // From either window, the next one lands exactly on the second.
+        // From either window, the next one steps down and right off the
+        // one already there, as far as needed.
         p2.control<QPushButton>("cmdAnotherTimer")->click();
         p1.control<QPushButton>("cmdAnotherTimer")->click();
         others = otherWindows(first);
         QCOMPARE(others.size(), 3);
-        for (frmStopwatch* w : others) {
-            QCOMPARE(w->pos(), second->pos());
-        }
+        std::sort(others.begin(), others.end(),
+                  [](const QWidget* a, const QWidget* b) { return a->y() < b->y(); });
+        const QPoint step = others.at(1)->pos() - second->pos();
+        QVERIFY(step.x() > 0 && step.x() == step.y());
+        QCOMPARE(others.at(0), second);
+        QCOMPARE(others.at(2)->pos(), second->pos() + 2 * step);
         first->close();
     }
 

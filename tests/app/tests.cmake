@@ -22,3 +22,21 @@ if(HOROLUX_LINUX_DESKTOP)
     script_test(app.bell_heard
         /usr/bin/python3 ${CMAKE_CURRENT_LIST_DIR}/bell_heard.py $<TARGET_FILE:test_app_bell_heard>)
 endif()
+
+# The desktop's light or dark preference, from a portal stand-in on a private
+# session bus that prefers dark; once with ReadOne, once as an older portal
+# with Read only. Skipped without dbus-daemon or python3-dbusmock.
+if(HOROLUX_LINUX_DESKTOP)
+    add_executable(test_app_colorscheme ${CMAKE_CURRENT_LIST_DIR}/colorscheme.cpp)
+    target_link_libraries(test_app_colorscheme PRIVATE horolux_testsupport horolux_linux_desktop)
+    foreach(readOne IN ITEMS true false)
+        add_test(NAME app.colorscheme_readone_${readOne}
+            COMMAND /usr/bin/python3 ${CMAKE_CURRENT_LIST_DIR}/../support/private_bus.py --session
+                    --mock ${CMAKE_CURRENT_LIST_DIR}/../support/portal_template.py
+                    --parameters "{\"color-scheme\": 1, \"ReadOne\": ${readOne}}"
+                    -- $<TARGET_FILE:test_app_colorscheme>)
+        set_tests_properties(app.colorscheme_readone_${readOne} PROPERTIES
+            ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8" SKIP_RETURN_CODE 77 TIMEOUT 60)
+    endforeach()
+endif()
+

@@ -133,6 +133,11 @@ private slots:
             << "13:09" << false << true << 0LL
             << "The clock was not changed.\r\nThe time service refused: Something unforeseen"
             << "org.example.Unforeseen";
+        // The fallback may not set the clock either: the missing service is the reason.
+        QTest::newRow("no time service")
+            << "13:09" << false << true << 0LL
+            << "The clock was not changed.\r\nThe system's time service is not available."
+            << "org.freedesktop.DBus.Error.ServiceUnknown";
     }
     void fromTheButton() {
         QFETCH(QString, text);
@@ -145,9 +150,11 @@ private slots:
         callStandIn("org.freedesktop.timedate1", "SetNTP", {ntp, false});
         control("SetAuthorized", {authorized});
 
-        // The fallback stands where clock_settime would: it must stay unused
-        // while the service answers.
+        // The fallback stands where clock_settime would, without the right to
+        // set the clock: it must stay unused while the service answers.
         auto fallback = std::make_unique<RecordingClockSetter>();
+        fallback->refusal = "You do not have the right to set the computer's clock.";
+        fallback->cause = core::ClockNotSet::Cause::NotPermitted;
         const RecordingClockSetter* fallbackCalls = fallback.get();
         platform::SystemClock clock;
         ScriptedDialogs dialogs;
@@ -157,7 +164,7 @@ private slots:
         p.control<QLineEdit>("txtTime")->setText(text);
         p.control<QPushButton>("cmdSetYourClock")->click();
 
-        QVERIFY(fallbackCalls->calls.empty());
+        QCOMPARE(fallbackCalls->calls.empty(), !refusal.endsWith(QLatin1String("ServiceUnknown")));
         if (prompt.isEmpty()) {
             QVERIFY(dialogs.boxes().empty());
             QCOMPARE(received(), std::vector<Call>{Call(usecUtc, false, true)});

@@ -30,6 +30,7 @@ has Depends sound-theme-freedesktop
 has Recommends libcanberra-pulse
 has Recommends systemd
 has Recommends polkitd
+has Recommends qt6-wayland
 
 # Every file below /usr, and none owned by anyone but root.
 if dpkg-deb --contents "$deb" | awk '{ print $2, $6 }' | grep -v '^root/root \./usr/' | grep .; then

@@ -16,10 +16,11 @@ public:
             whileSetting();
         }
         if (!refusal.empty()) {
-            throw core::ClockNotSet(refusal);
+            throw core::ClockNotSet(refusal, cause);
         }
     }
     std::vector<std::int64_t> calls;
-    std::string refusal;                // when not empty, the system refuses with this reason
+    std::string refusal; // when not empty, the system refuses with this reason and cause
+    core::ClockNotSet::Cause cause = core::ClockNotSet::Cause::Refused;
     std::function<void()> whileSetting; // runs while the system is at work
 };
