@@ -5,6 +5,7 @@
 #include "core/dispatch.h"
 #include "layout.h"
 #include "platform/timer.h"
+#include "platform/translation.h"
 #include "shortcuts.h"
 
 #include <QAction>
@@ -35,6 +36,11 @@ template <typename... Visitors> Overloaded(Visitors...) -> Overloaded<Visitors..
 
 QString qs(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// One of the window's texts, in the user's language.
+QString localized(std::string_view english) {
+    return platform::translated("frmStopwatch", english);
 }
 
 int pixels(int twips) {
@@ -167,12 +173,12 @@ void frmStopwatch::createControls() {
             font.setWeight(entry.bold ? QFont::Bold : QFont::Normal);
             widget->setFont(font);
         }
-        applyCaption(widget, qs(entry.caption));
+        applyCaption(widget, localized(entry.caption));
         if (!entry.tooltip.empty()) {
-            widget->setToolTip(qs(entry.tooltip));
+            widget->setToolTip(localized(entry.tooltip));
         }
         if (!entry.accessibleName.empty()) {
-            widget->setAccessibleName(qs(entry.accessibleName));
+            widget->setAccessibleName(localized(entry.accessibleName));
         }
         widget->setVisible(entry.visible);
         if (entry.tabIndex >= 0) {
@@ -215,13 +221,14 @@ void frmStopwatch::createControls() {
     Label2->setBuddy(txtCountdown);
     Label3->setBuddy(Text1);
     lblTimeType->setBuddy(txtSWTime);
-    cmbMinutes->lineEdit()->setAccessibleName(QStringLiteral("Countdown minutes, typed"));
-    cmdSWButton->setAccessibleName(stopwatchButtonName(cmdSWButton->text()));
+    cmbMinutes->lineEdit()->setAccessibleName(
+        localized(QT_TRANSLATE_NOOP("frmStopwatch", "Countdown minutes, typed")));
+    cmdSWButton->setAccessibleName(stopwatchButtonName(*view_.swButton));
 
     // The menu bar is drawn in the window on every desktop, so that the
     // client area keeps its size below it.
     menuBar()->setNativeMenuBar(false);
-    mnuHelp = menuBar()->addAction(QStringLiteral("&Help"));
+    mnuHelp = menuBar()->addAction(localized(QT_TRANSLATE_NOOP("frmStopwatch", "&Help")));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
 
     setFixedSize(client->width(), client->height() + menuBar()->sizeHint().height());
@@ -366,19 +373,20 @@ void frmStopwatch::showView() {
         setBackColor(txtSWTime1, *view_.swBackColor);
     }
     if (view_.swButton.takeWritten()) {
-        cmdSWButton->setText(qs(*view_.swButton));
+        cmdSWButton->setText(localized(*view_.swButton));
         keepTimerShortcut(*cmdSWButton);
-        cmdSWButton->setAccessibleName(stopwatchButtonName(cmdSWButton->text()));
+        // Named from the view's English caption, not read back from the button.
+        cmdSWButton->setAccessibleName(stopwatchButtonName(*view_.swButton));
     }
     if (view_.swPauseVisible.takeWritten()) {
         cmdSWPause->setVisible(*view_.swPauseVisible);
     }
     if (view_.swPause.takeWritten()) {
-        cmdSWPause->setText(qs(*view_.swPause));
+        cmdSWPause->setText(localized(*view_.swPause));
         keepTimerShortcut(*cmdSWPause);
     }
     if (view_.timeType.takeWritten()) {
-        lblTimeType->setText(qs(*view_.timeType));
+        lblTimeType->setText(localized(*view_.timeType));
     }
     if (view_.cdForeColor.takeWritten()) {
         setForeColor(txtCountdown, *view_.cdForeColor);
@@ -387,7 +395,8 @@ void frmStopwatch::showView() {
         setBackColor(txtCountdown, *view_.cdBackColor);
     }
     if (view_.cdTime.takeWritten()) {
-        txtCountdown->setText(qs(*view_.cdTime));
+        // "START" and "DONE" are words; the times left pass through as they are.
+        txtCountdown->setText(localized(*view_.cdTime));
     }
     if (view_.cdUnitVisible.takeWritten()) {
         Label2->setVisible(*view_.cdUnitVisible);

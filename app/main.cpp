@@ -5,6 +5,7 @@
 #include "platform/clocksetters.h"
 #include "platform/dialogs.h"
 #include "platform/systemclock.h"
+#include "platform/translation.h"
 
 #include <QApplication>
 
@@ -33,6 +34,7 @@ int main(int argc, char* argv[]) {
     configureDisplayConnection();
     QApplication app(argc, argv);
     configureApplication();
+    platform::installTranslations(app);
 
     platform::SystemClock clock;
     platform::QtDialogs dialogs;

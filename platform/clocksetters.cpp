@@ -1,5 +1,7 @@
 #include "clocksetters.h"
 
+#include "core/texts.h"
+
 #if HOROLUX_LINUX_DESKTOP
 #include <QDBusConnection>
 #include <QDBusError>
@@ -34,35 +36,40 @@ const QString kTimedatedPath = QStringLiteral("/org/freedesktop/timedate1");
 std::string reasonFor(const QDBusError& error) {
     const QString name = error.name();
     if (name == QLatin1String("org.freedesktop.timedate1.AutomaticTimeSyncEnabled")) {
-        return "Automatic time synchronization is on; turn it off in the system settings first.";
+        return QT_TRANSLATE_NOOP(
+            "Messages",
+            "Automatic time synchronization is on; turn it off in the system settings first.");
     }
     if (name == QLatin1String("org.freedesktop.DBus.Error.AccessDenied") ||
         name == QLatin1String("org.freedesktop.DBus.Error.AuthFailed") ||
         name == QLatin1String("org.freedesktop.PolicyKit1.Error.NotAuthorized")) {
-        return "You are not allowed to set the clock, or the authorization was refused.";
+        return QT_TRANSLATE_NOOP(
+            "Messages", "You are not allowed to set the clock, or the authorization was refused.");
     }
     if (name == QLatin1String("org.freedesktop.PolicyKit1.Error.Cancelled")) {
-        return "The authorization was cancelled.";
+        return QT_TRANSLATE_NOOP("Messages", "The authorization was cancelled.");
     }
     if (name == QLatin1String("org.freedesktop.DBus.Error.InteractiveAuthorizationRequired")) {
-        return "Setting the clock needs an authorization that could not be asked for.";
+        return QT_TRANSLATE_NOOP(
+            "Messages", "Setting the clock needs an authorization that could not be asked for.");
     }
     if (error.type() == QDBusError::NoReply || error.type() == QDBusError::Timeout ||
         error.type() == QDBusError::TimedOut) {
-        return "The time service did not answer in time.";
+        return QT_TRANSLATE_NOOP("Messages", "The time service did not answer in time.");
     }
     const QString detail = error.message().isEmpty() ? name : error.message();
-    return "The time service refused: " + detail.toStdString();
+    return core::compose(core::kTimeServiceRefused, {detail.toStdString()});
 }
 
 std::string reasonForErrno(int number) {
     switch (number) {
     case EPERM:
-        return "You do not have the right to set the computer's clock.";
+        return QT_TRANSLATE_NOOP("Messages",
+                                 "You do not have the right to set the computer's clock.");
     case EINVAL:
-        return "The system does not accept that time.";
+        return QT_TRANSLATE_NOOP("Messages", "The system does not accept that time.");
     default:
-        return std::string("The system refused: ") + std::strerror(number) + ".";
+        return core::compose(core::kSystemRefused, {std::strerror(number)});
     }
 }
 
@@ -77,7 +84,8 @@ TimedatedClockSetter::~TimedatedClockSetter() = default;
 void TimedatedClockSetter::setClock(std::int64_t microsecondsUtc) {
     const auto serviceMissing = [this, microsecondsUtc] {
         if (!fallback_) {
-            throw ClockNotSet("The system's time service is not available.");
+            throw ClockNotSet(
+                QT_TRANSLATE_NOOP("Messages", "The system's time service is not available."));
         }
         fallback_->setClock(microsecondsUtc);
     };
@@ -144,19 +152,22 @@ void LocalTimeClockSetter::setClock(std::int64_t microsecondsUtc) {
     SYSTEMTIME local{};
     if (FileTimeToSystemTime(&instant, &utc) == 0 ||
         SystemTimeToTzSpecificLocalTime(nullptr, &utc, &local) == 0) {
-        throw ClockNotSet("The system does not accept that time.");
+        throw ClockNotSet(QT_TRANSLATE_NOOP("Messages", "The system does not accept that time."));
     }
     if (SetLocalTime(&local) == 0) {
-        throw ClockNotSet(GetLastError() == ERROR_PRIVILEGE_NOT_HELD
-                              ? "You do not have the right to set the computer's clock."
-                              : "The system refused to set the clock.");
+        throw ClockNotSet(
+            GetLastError() == ERROR_PRIVILEGE_NOT_HELD
+                ? QT_TRANSLATE_NOOP("Messages",
+                                    "You do not have the right to set the computer's clock.")
+                : QT_TRANSLATE_NOOP("Messages", "The system refused to set the clock."));
     }
 }
 
 #endif
 
 void UnavailableClockSetter::setClock(std::int64_t /*microsecondsUtc*/) {
-    throw ClockNotSet("Setting the computer's clock is not available on this system.");
+    throw ClockNotSet(QT_TRANSLATE_NOOP(
+        "Messages", "Setting the computer's clock is not available on this system."));
 }
 
 std::unique_ptr<ClockSetter> makeSystemClockSetter() {
