@@ -65,7 +65,7 @@ void installAccessibility() {
 }
 
 QString stopwatchButtonName(std::string_view caption) {
-    const QString shown = platform::translated("frmStopwatch", caption);
+    QString shown = platform::translated("frmStopwatch", caption);
     // "Stopwatch" says whose button it is; the other captions do not.
     if (QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()))
             .contains(QLatin1String("Stopwatch"), Qt::CaseInsensitive)) {

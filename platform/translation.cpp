@@ -77,7 +77,7 @@ QString translateComposed(const char* context, const QString& english, int depth
 
 QString translate(const char* context, const QString& english, int depth) {
     const QByteArray source = english.toUtf8();
-    const QString exact = QCoreApplication::translate(context, source.constData());
+    QString exact = QCoreApplication::translate(context, source.constData());
     if (exact != english || depth >= kDeepestPiece) {
         return exact;
     }
