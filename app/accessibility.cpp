@@ -1,11 +1,13 @@
 #include "accessibility.h"
 
 #include "controls.h"
+#include "platform/translation.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 
 namespace {
@@ -62,9 +64,12 @@ void installAccessibility() {
     QAccessible::installFactory(windowControls);
 }
 
-QString stopwatchButtonName(const QString& caption) {
+QString stopwatchButtonName(std::string_view caption) {
+    QString shown = platform::translated("frmStopwatch", caption);
     // "Stopwatch" says whose button it is; the other captions do not.
-    return caption.contains(QLatin1String("Stopwatch"), Qt::CaseInsensitive)
-               ? caption
-               : caption + QStringLiteral(" stopwatch");
+    if (QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()))
+            .contains(QLatin1String("Stopwatch"), Qt::CaseInsensitive)) {
+        return shown;
+    }
+    return QCoreApplication::translate("frmStopwatch", "%1 stopwatch").arg(shown);
 }

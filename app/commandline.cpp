@@ -1,9 +1,12 @@
 #include "commandline.h"
 
 #include "core/identity.h"
+#include "platform/translation.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QLocale>
+#include <QTranslator>
 
 #include <cstdio>
 #include <cstdlib>
@@ -14,14 +17,24 @@ const QString kProgram = QStringLiteral("horolux");
 
 struct OwnOption {
     QStringList names;
-    QString description;
+    const char* description;
 };
 
 // The program's own options, in the order the help lists them.
 const OwnOption kHelp{{QStringLiteral("h"), QStringLiteral("help")},
-                      QStringLiteral("Show this help and exit.")};
+                      QT_TRANSLATE_NOOP("CommandLine", "Show this help and exit.")};
 const OwnOption kVersion{{QStringLiteral("v"), QStringLiteral("version")},
-                         QStringLiteral("Show the version and exit.")};
+                         QT_TRANSLATE_NOOP("CommandLine", "Show the version and exit.")};
+
+// The command line is read before the application exists, so its texts are
+// looked up in the translation given, not in the application's.
+QString say(const QTranslator* translator, const char* english) {
+    QString text;
+    if (translator != nullptr) {
+        text = translator->translate("CommandLine", english);
+    }
+    return text.isEmpty() ? QString::fromUtf8(english) : text;
+}
 
 // The options a QApplication takes out of the command line on Linux with Qt
 // 6.4 (on every platform, then those of its X11 platform): accepted here and
@@ -35,39 +48,48 @@ const char* const kQtFlags[] = {"reverse", "widgetcount", "testability", "qdevel
                                 // X11
                                 "nograb", "dograb"};
 
-QString helpText() {
-    const auto line = [](const OwnOption& option) {
+QString helpText(const QTranslator* translator) {
+    const auto line = [translator](const OwnOption& option) {
         const QString names = QStringLiteral("-%1, --%2").arg(option.names[0], option.names[1]);
-        return QStringLiteral("  %1  %2\n").arg(names, -13).arg(option.description);
+        return QStringLiteral("  %1  %2\n")
+            .arg(names, -13)
+            .arg(say(translator, option.description));
     };
-    return QStringLiteral("Usage: %1 [options]\n"
-                          "%2, a stopwatch and countdown timer for the desktop. Each window\n"
-                          "holds a stopwatch, a countdown that can drive it and a box that sets\n"
-                          "the computer's clock; \"Another Timer?\" opens one more.\n"
-                          "\n"
-                          "Options:\n")
-               .arg(kProgram, QString::fromLatin1(core::kAppName)) +
+    return say(translator,
+               QT_TRANSLATE_NOOP(
+                   "CommandLine",
+                   "Usage: %1 [options]\n"
+                   "Horolux, a stopwatch and countdown timer for the desktop. Each window\n"
+                   "holds a stopwatch, a countdown that can drive it and a box that sets\n"
+                   "the computer's clock; \"Another Timer?\" opens one more.\n"
+                   "\n"
+                   "Options:\n"))
+               .arg(kProgram) +
            line(kHelp) + line(kVersion) +
-           QStringLiteral("\n"
-                          "Qt's own options work as in every Qt program, among them\n"
-                          "-platform NAME, -display DISPLAY, -style STYLE and -reverse.\n"
-                          "See horolux(1).\n");
+           say(translator,
+               QT_TRANSLATE_NOOP("CommandLine",
+                                 "\n"
+                                 "Qt's own options work as in every Qt program, among them\n"
+                                 "-platform NAME, -display DISPLAY, -style STYLE and -reverse.\n"
+                                 "See horolux(1).\n"));
 }
 
-CommandLine refusal(const QString& message) {
-    return {
-        CommandLine::Action::Refuse,
-        QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n").arg(kProgram, message)};
+CommandLine refusal(const QTranslator* translator, const QString& message) {
+    return {CommandLine::Action::Refuse,
+            QStringLiteral("%1: %2\n").arg(kProgram, message) +
+                say(translator,
+                    QT_TRANSLATE_NOOP("CommandLine", "Try '%1 --help' for more information.\n"))
+                    .arg(kProgram)};
 }
 
 } // namespace
 
-CommandLine parseCommandLine(const QStringList& arguments) {
+CommandLine parseCommandLine(const QStringList& arguments, const QTranslator* translator) {
     QCommandLineParser parser;
     // -platform is one option, as Qt reads it, not the letters p, l, a, ...
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption help(kHelp.names, kHelp.description);
-    const QCommandLineOption version(kVersion.names, kVersion.description);
+    const QCommandLineOption help(kHelp.names, QString::fromUtf8(kHelp.description));
+    const QCommandLineOption version(kVersion.names, QString::fromUtf8(kVersion.description));
     parser.addOption(help);
     parser.addOption(version);
     for (const char* name : kQtOptionsWithValue) {
@@ -82,14 +104,16 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     }
 
     if (!parser.parse(arguments)) {
-        return refusal(parser.errorText());
+        return refusal(translator, parser.errorText());
     }
     const QStringList extra = parser.positionalArguments();
     if (!extra.isEmpty()) {
-        return refusal(QStringLiteral("Unexpected argument '%1'.").arg(extra.first()));
+        return refusal(translator, say(translator, QT_TRANSLATE_NOOP("CommandLine",
+                                                                     "Unexpected argument '%1'."))
+                                       .arg(extra.first()));
     }
     if (parser.isSet(help)) {
-        return {CommandLine::Action::ShowHelp, helpText()};
+        return {CommandLine::Action::ShowHelp, helpText(translator)};
     }
     if (parser.isSet(version)) {
         return {CommandLine::Action::ShowVersion,
@@ -107,7 +131,9 @@ std::optional<int> handleCommandLine(int argc, const char* const* argv) {
     for (int i = 0; i < argc; ++i) {
         arguments.append(QString::fromLocal8Bit(argv[i]));
     }
-    const CommandLine line = parseCommandLine(arguments);
+    QTranslator translator;
+    const bool translated = platform::loadProgramTranslation(translator, QLocale::system());
+    const CommandLine line = parseCommandLine(arguments, translated ? &translator : nullptr);
     switch (line.action) {
     case CommandLine::Action::Run:
         if (line.displayNamed || qEnvironmentVariableIsSet("DISPLAY") ||

@@ -18,8 +18,11 @@ struct CommandLine {
     bool displayNamed = false;
 };
 
-// Reads the arguments as the program received them, its own name first.
-CommandLine parseCommandLine(const QStringList& arguments);
+class QTranslator;
+
+// Reads the arguments as the program received them, its own name first. The
+// texts are in the language of `translator`, in English without one.
+CommandLine parseCommandLine(const QStringList& arguments, const QTranslator* translator = nullptr);
 
 // Call first in main(), with main's arguments. Prints the help, the version or
 // the refusal and returns the exit status; returns nothing when the program is

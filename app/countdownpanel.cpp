@@ -43,7 +43,7 @@ void frmStopwatch::countdownFinished() {
         return;
     }
     const std::string summary = core::Countdown::doneSummary(Text1->text().toStdString());
-    notifier_->show(QString::fromStdString(summary), QStringLiteral("The countdown has finished."),
+    notifier_->show(QString::fromStdString(summary), QStringLiteral(QT_TRANSLATE_NOOP("Notification", "The countdown has finished.")),
                     [this] {
                         // The notification picked: this window comes to the front.
                         if (isMinimized()) {

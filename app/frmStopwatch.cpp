@@ -6,6 +6,7 @@
 #include "layout.h"
 #include "palette.h"
 #include "platform/timer.h"
+#include "platform/translation.h"
 #include "shortcuts.h"
 
 #include <QAction>
@@ -37,6 +38,11 @@ template <typename... Visitors> Overloaded(Visitors...) -> Overloaded<Visitors..
 
 QString qs(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// One of the window's texts, in the user's language.
+QString localized(std::string_view english) {
+    return platform::translated("frmStopwatch", english);
 }
 
 int pixels(int twips) {
@@ -169,13 +175,14 @@ void frmStopwatch::createControls() {
             widget->setFont(font);
         }
         if (!entry.caption.empty()) {
-            widget->setProperty("text", qs(entry.caption)); // a box's text, a button's caption
+            // a box's text, a button's caption
+            widget->setProperty("text", localized(entry.caption));
         }
         if (!entry.tooltip.empty()) {
-            widget->setToolTip(qs(entry.tooltip));
+            widget->setToolTip(localized(entry.tooltip));
         }
         if (!entry.accessibleName.empty()) {
-            widget->setAccessibleName(qs(entry.accessibleName));
+            widget->setAccessibleName(localized(entry.accessibleName));
         }
         widget->setVisible(entry.visible);
         if (entry.tabIndex >= 0) {
@@ -215,13 +222,14 @@ void frmStopwatch::createControls() {
     Label2->setBuddy(txtCountdown);
     namedChild<QLabel>(client, "Label3")->setBuddy(Text1);
     lblTimeType->setBuddy(txtSWTime);
-    cmbMinutes->lineEdit()->setAccessibleName(QStringLiteral("Countdown minutes, typed"));
-    cmdSWButton->setAccessibleName(stopwatchButtonName(cmdSWButton->text()));
+    cmbMinutes->lineEdit()->setAccessibleName(
+        localized(QT_TRANSLATE_NOOP("frmStopwatch", "Countdown minutes, typed")));
+    cmdSWButton->setAccessibleName(stopwatchButtonName(*timer_.view.swButton));
 
     // The menu bar is drawn in the window on every desktop, so that the
     // client area keeps its size below it.
     menuBar()->setNativeMenuBar(false);
-    mnuHelp = menuBar()->addAction(QStringLiteral("&Help"));
+    mnuHelp = menuBar()->addAction(localized(QT_TRANSLATE_NOOP("frmStopwatch", "&Help")));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
 
     setFixedSize(client->width(), client->height() + menuBar()->sizeHint().height());
@@ -339,19 +347,21 @@ void frmStopwatch::showView() {
         setColor(txtSWTime1, QPalette::Base, color);
     });
     put(v.swButton, [this](const auto& text) {
-        cmdSWButton->setText(qs(text));
+        cmdSWButton->setText(localized(text));
         keepTimerShortcut(*cmdSWButton);
-        cmdSWButton->setAccessibleName(stopwatchButtonName(cmdSWButton->text()));
+        // Named from the view's English caption, not read back from the button.
+        cmdSWButton->setAccessibleName(stopwatchButtonName(text));
     });
     put(v.swPauseVisible, [this](bool on) { cmdSWPause->setVisible(on); });
     put(v.swPause, [this](const auto& text) {
-        cmdSWPause->setText(qs(text));
+        cmdSWPause->setText(localized(text));
         keepTimerShortcut(*cmdSWPause);
     });
-    put(v.timeType, [this](const auto& text) { lblTimeType->setText(qs(text)); });
+    put(v.timeType, [this](const auto& text) { lblTimeType->setText(localized(text)); });
     put(v.cdForeColor, [this](auto color) { setColor(txtCountdown, QPalette::Text, color); });
     put(v.cdBackColor, [this](auto color) { setColor(txtCountdown, QPalette::Base, color); });
-    put(v.cdTime, [this](const auto& text) { txtCountdown->setText(qs(text)); });
+    // "START" and "DONE" are words; the times left pass through as they are.
+    put(v.cdTime, [this](const auto& text) { txtCountdown->setText(localized(text)); });
     put(v.cdUnitVisible, [this](bool on) { Label2->setVisible(on); });
     put(v.minutes, [this](const auto& text) { cmbMinutes->setEditText(qs(text)); });
     put(v.cdTimerInterval, [this](int ms) { tmrCountdown->setInterval(ms); });

@@ -8,6 +8,7 @@
 #include "platform/colorscheme.h"
 #include "platform/dialogs.h"
 #include "platform/systemclock.h"
+#include "platform/translation.h"
 
 #include <QApplication>
 
@@ -39,6 +40,7 @@ int main(int argc, char* argv[]) {
     configureApplication();
     const std::unique_ptr<platform::ColorScheme> colorScheme = platform::makeDesktopColorScheme();
     followColorScheme(*colorScheme, themePalette);
+    platform::installTranslations(app);
 
     platform::SystemClock clock;
     platform::QtDialogs dialogs;

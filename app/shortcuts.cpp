@@ -1,6 +1,7 @@
 #include "shortcuts.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QPointer>
@@ -24,10 +25,10 @@ struct Binding {
 // program in front. F1 (help), F10 (menu bar), F11 (full screen) and F12 are
 // often taken. Ctrl with a letter would clash with the text boxes' editing keys.
 constexpr std::array<Binding, 4> kBindings{{
-    {"cmdSWButton", Qt::Key_F5, "Start, stop, H:MM:SS, reset"},
-    {"cmdSWPause", Qt::Key_F6, "Capture the running time"},
-    {"cmdCountdown", Qt::Key_F7, "Start the countdown"},
-    {"cmdReset", Qt::Key_F8, "Stop the countdown"},
+    {"cmdSWButton", Qt::Key_F5, QT_TRANSLATE_NOOP("frmStopwatch", "Start, stop, H:MM:SS, reset")},
+    {"cmdSWPause", Qt::Key_F6, QT_TRANSLATE_NOOP("frmStopwatch", "Capture the running time")},
+    {"cmdCountdown", Qt::Key_F7, QT_TRANSLATE_NOOP("frmStopwatch", "Start the countdown")},
+    {"cmdReset", Qt::Key_F8, QT_TRANSLATE_NOOP("frmStopwatch", "Stop the countdown")},
 }};
 
 // Each key is the button's own shortcut, so that accessibility tools report
@@ -141,8 +142,9 @@ void installTimerShortcuts(QWidget& window) {
             continue;
         }
         const QKeySequence key(binding.key);
-        button->setToolTip(QStringLiteral("%1 (%2)").arg(QLatin1String(binding.tip),
-                                                         key.toString(QKeySequence::NativeText)));
+        button->setToolTip(
+            QStringLiteral("%1 (%2)").arg(QCoreApplication::translate("frmStopwatch", binding.tip),
+                                          key.toString(QKeySequence::NativeText)));
         shortcuts->add(*button, key);
     }
 }

@@ -28,7 +28,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, sound-theme-freedesktop")
 # Sound through PulseAudio or PipeWire rather than bare ALSA, and setting the
 # clock: systemd ships systemd-timedated and its polkit action, polkitd decides.
-# Qt's Wayland platform, for a Wayland session without an X server.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libcanberra-pulse, systemd, polkitd, qt6-wayland")
+# Qt's Wayland platform, for a Wayland session without an X server; Qt's own
+# translations give the message boxes' Yes, No and OK in the user's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libcanberra-pulse, systemd, polkitd, qt6-wayland, qt6-translations-l10n")
 
 include(CPack)

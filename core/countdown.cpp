@@ -4,6 +4,7 @@
 #include "dates.h"
 #include "errors.h"
 #include "format.h"
+#include "texts.h"
 
 #include <cmath>
 #include <limits>
@@ -51,7 +52,7 @@ Countdown::Begin Countdown::begin() {
 Countdown::Length Countdown::enter() {
     view_.validateEnabled = false;
     state_.blnCDReady = false;
-    view_.cdTime = "START";
+    view_.cdTime = QT_TRANSLATE_NOOP("frmStopwatch", "START");
     state_.sngCDSeconds = lengthSeconds(*view_.minutes);
     // The limits apply to the narrowed length: 1440.00001 minutes narrows to
     // exactly 86400 s and is accepted, 1440.001 to 86400.0625 s and is
@@ -71,9 +72,12 @@ Countdown::Length Countdown::enter() {
 
 Message Countdown::refusal(Length length) {
     if (length == Length::Negative) {
-        return {"A negative number?!", MsgBoxStyle::OkOnly, "Come On!!"};
+        return {QT_TRANSLATE_NOOP("Messages", "A negative number?!"), MsgBoxStyle::OkOnly,
+                QT_TRANSLATE_NOOP("Messages", "Come On!!")};
     }
-    return {"24 hours is the maximum (1440 minutes).", MsgBoxStyle::OkOnly, {}};
+    return {QT_TRANSLATE_NOOP("Messages", "24 hours is the maximum (1440 minutes)."),
+            MsgBoxStyle::OkOnly,
+            {}};
 }
 
 void Countdown::refused(Length length) {
@@ -99,7 +103,7 @@ Countdown::Tick Countdown::tick() {
 
 void Countdown::finish() {
     view_.cdTimerEnabled = false;
-    view_.cdTime = "DONE";
+    view_.cdTime = QT_TRANSLATE_NOOP("frmStopwatch", "DONE");
     view_.cdUnitVisible = false;
     view_.cdForeColor = kGreen;
     view_.cdBackColor = kBlack;
@@ -113,9 +117,9 @@ void Countdown::finish() {
 std::string Countdown::doneSummary(std::string_view identification) {
     identification = trimBlanks(identification);
     if (identification.empty()) {
-        return "Countdown done";
+        return QT_TRANSLATE_NOOP("Notification", "Countdown done");
     }
-    return std::string(identification) + ": countdown done";
+    return compose(kCountdownDoneFor, {identification});
 }
 
 void Countdown::stop() {

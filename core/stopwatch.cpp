@@ -3,6 +3,7 @@
 #include "convert.h"
 #include "format.h"
 
+#include <QtGlobal>
 #include <utility>
 
 namespace core {
@@ -48,7 +49,7 @@ void Stopwatch::start() {
     view_.swTime = elapsedText(state_.sngSWNow, steadyStart_);
     state_.blnSWReady = false;
     view_.swBackColor = kYellow;
-    view_.swButton = "Stop";
+    view_.swButton = QT_TRANSLATE_NOOP("frmStopwatch", "Stop");
     view_.swPauseVisible = true;
     state_.blnSWRunning = true;
     view_.validateEnabled = false;
@@ -61,10 +62,10 @@ void Stopwatch::stop() {
     view_.swTime =
         elapsedText(state_.sngSWNow, steady); // the result, even if the last tick showed it
     state_.blnSWRunning = false;
-    view_.swButton = "H:MM:SS";
+    view_.swButton = QT_TRANSLATE_NOOP("frmStopwatch", "H:MM:SS");
     state_.blnSWStopped = true;
     view_.swPauseVisible = false;
-    view_.swPause = "Capture";
+    view_.swPause = QT_TRANSLATE_NOOP("frmStopwatch", "Capture");
     // Unticked, so that a countdown ending later does not press the button
     // again; the box stays disabled.
     view_.validateTicked = false;
@@ -83,7 +84,7 @@ void Stopwatch::capture() {
     double steady = 0.0;
     state_.sngSWCapture = read(steady);
     view_.swTime1 = elapsedText(state_.sngSWCapture, steady);
-    view_.swPause = "Refresh";
+    view_.swPause = QT_TRANSLATE_NOOP("frmStopwatch", "Refresh");
 }
 
 std::string Stopwatch::convertDisplay(std::string_view text, Integer& hours, Integer& minutes,
@@ -103,11 +104,11 @@ void Stopwatch::convert() {
         convertDisplay(*view_.swTime, state_.intSWHours, state_.intSWMinutes, state_.intSWSeconds);
     view_.swTime1 = convertDisplay(*view_.swTime1, state_.intCapHours, state_.intCapMinutes,
                                    state_.intCapSeconds);
-    view_.timeType = "Hr.....Min...Sec";
+    view_.timeType = QT_TRANSLATE_NOOP("frmStopwatch", "Hr.....Min...Sec");
     // Cleared only once both displays converted: a failure leaves the
     // stopwatch Stopped and the next press tries again.
     state_.blnSWStopped = false;
-    view_.swButton = "Reset";
+    view_.swButton = QT_TRANSLATE_NOOP("frmStopwatch", "Reset");
     view_.swPauseVisible = false;
     state_.blnSWResetDue = true;
     view_.caption = std::string(kIdleCaption);
@@ -117,10 +118,10 @@ void Stopwatch::reset() {
     view_.swTime = "0.00";
     view_.swTime1 = "0.00";
     view_.caption = std::string(kIdleCaption);
-    view_.timeType = "Seconds";
+    view_.timeType = QT_TRANSLATE_NOOP("frmStopwatch", "Seconds");
     state_.blnSWResetDue = false;
     view_.swBackColor = kWhite;
-    view_.swButton = "Stopwatch";
+    view_.swButton = QT_TRANSLATE_NOOP("frmStopwatch", "Stopwatch");
     state_.blnSWReady = true;
     if (state_.blnCDReady) {
         view_.validateEnabled = true;

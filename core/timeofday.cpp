@@ -91,7 +91,8 @@ std::int64_t localTimeOnSameDay(Date nowUtc, TimeOfDay time) {
     const QDate today = QDateTime::fromMSecsSinceEpoch(nowMs, Qt::LocalTime).date();
     const QDateTime at(today, QTime(time.hour, time.minute, time.second), Qt::LocalTime);
     if (!at.isValid()) {
-        throw ClockNotSet("That time does not occur today: the clocks go forward past it.");
+        throw ClockNotSet(QT_TRANSLATE_NOOP(
+            "Messages", "That time does not occur today: the clocks go forward past it."));
     }
     return static_cast<std::int64_t>(at.toMSecsSinceEpoch()) * 1000;
 }

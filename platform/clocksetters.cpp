@@ -1,5 +1,7 @@
 #include "clocksetters.h"
 
+#include "core/texts.h"
+
 #if HOROLUX_LINUX_DESKTOP
 #include <QDBusConnection>
 #include <QDBusError>
@@ -34,25 +36,29 @@ const QString kTimedatedPath = QStringLiteral("/org/freedesktop/timedate1");
 std::string reasonFor(const QDBusError& error) {
     const QString name = error.name();
     if (name == QLatin1String("org.freedesktop.timedate1.AutomaticTimeSyncEnabled")) {
-        return "Automatic time synchronization is on; turn it off in the system settings first.";
+        return QT_TRANSLATE_NOOP(
+            "Messages",
+            "Automatic time synchronization is on; turn it off in the system settings first.");
     }
     if (name == QLatin1String("org.freedesktop.DBus.Error.AccessDenied") ||
         name == QLatin1String("org.freedesktop.DBus.Error.AuthFailed") ||
         name == QLatin1String("org.freedesktop.PolicyKit1.Error.NotAuthorized")) {
-        return "You are not allowed to set the clock, or the authorization was refused.";
+        return QT_TRANSLATE_NOOP(
+            "Messages", "You are not allowed to set the clock, or the authorization was refused.");
     }
     if (name == QLatin1String("org.freedesktop.PolicyKit1.Error.Cancelled")) {
-        return "The authorization was cancelled.";
+        return QT_TRANSLATE_NOOP("Messages", "The authorization was cancelled.");
     }
     if (name == QLatin1String("org.freedesktop.DBus.Error.InteractiveAuthorizationRequired")) {
-        return "Setting the clock needs an authorization that could not be asked for.";
+        return QT_TRANSLATE_NOOP(
+            "Messages", "Setting the clock needs an authorization that could not be asked for.");
     }
     if (error.type() == QDBusError::NoReply || error.type() == QDBusError::Timeout ||
         error.type() == QDBusError::TimedOut) {
-        return "The time service did not answer in time.";
+        return QT_TRANSLATE_NOOP("Messages", "The time service did not answer in time.");
     }
     const QString detail = error.message().isEmpty() ? name : error.message();
-    return "The time service refused: " + detail.toStdString();
+    return core::compose(core::kTimeServiceRefused, {detail.toStdString()});
 }
 
 ClockNotSet::Cause causeOf(const QDBusError& error) {
@@ -67,11 +73,12 @@ ClockNotSet::Cause causeOf(const QDBusError& error) {
 std::string reasonForErrno(int number) {
     switch (number) {
     case EPERM:
-        return "You do not have the right to set the computer's clock.";
+        return QT_TRANSLATE_NOOP("Messages",
+                                 "You do not have the right to set the computer's clock.");
     case EINVAL:
-        return "The system does not accept that time.";
+        return QT_TRANSLATE_NOOP("Messages", "The system does not accept that time.");
     default:
-        return std::string("The system refused: ") + std::strerror(number) + ".";
+        return core::compose(core::kSystemRefused, {std::strerror(number)});
     }
 }
 
@@ -88,7 +95,8 @@ void TimedatedClockSetter::setClock(std::int64_t microsecondsUtc) {
     // still set the clock, but where it may not, the missing service is the
     // reason to give, not the fallback's lack of the right.
     const auto serviceMissing = [this, microsecondsUtc] {
-        const std::string noService = "The system's time service is not available.";
+        const std::string noService =
+            QT_TRANSLATE_NOOP("Messages", "The system's time service is not available.");
         if (!fallback_) {
             throw ClockNotSet(noService, ClockNotSet::Cause::NoService);
         }
@@ -166,21 +174,24 @@ void LocalTimeClockSetter::setClock(std::int64_t microsecondsUtc) {
     SYSTEMTIME local{};
     if (FileTimeToSystemTime(&instant, &utc) == 0 ||
         SystemTimeToTzSpecificLocalTime(nullptr, &utc, &local) == 0) {
-        throw ClockNotSet("The system does not accept that time.");
+        throw ClockNotSet(QT_TRANSLATE_NOOP("Messages", "The system does not accept that time."));
     }
     if (SetLocalTime(&local) == 0) {
         if (GetLastError() == ERROR_PRIVILEGE_NOT_HELD) {
-            throw ClockNotSet("You do not have the right to set the computer's clock.",
-                              ClockNotSet::Cause::NotPermitted);
+            throw ClockNotSet(
+                QT_TRANSLATE_NOOP("Messages",
+                                  "You do not have the right to set the computer's clock."),
+                ClockNotSet::Cause::NotPermitted);
         }
-        throw ClockNotSet("The system refused to set the clock.");
+        throw ClockNotSet(QT_TRANSLATE_NOOP("Messages", "The system refused to set the clock."));
     }
 }
 
 #endif
 
 void UnavailableClockSetter::setClock(std::int64_t /*microsecondsUtc*/) {
-    throw ClockNotSet("Setting the computer's clock is not available on this system.",
+    throw ClockNotSet(QT_TRANSLATE_NOOP(
+                          "Messages", "Setting the computer's clock is not available on this system."),
                       ClockNotSet::Cause::NoService);
 }
 

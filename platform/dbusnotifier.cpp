@@ -1,6 +1,7 @@
 #include "dbusnotifier.h"
 
 #include "core/identity.h"
+#include "translation.h"
 
 #include <QCoreApplication>
 #include <QDBusMessage>
@@ -20,7 +21,7 @@ const QString kService = QStringLiteral("org.freedesktop.Notifications");
 const QString kPath = QStringLiteral("/org/freedesktop/Notifications");
 const QString kInterface = QStringLiteral("org.freedesktop.Notifications");
 const QString kDefaultAction = QStringLiteral("default");
-const QString kDefaultActionLabel = QStringLiteral("Show");
+const char* const kDefaultActionLabel = QT_TRANSLATE_NOOP("Notification", "Show");
 
 // The notification stays up until the user dismisses it or the window
 // withdraws it: a finished countdown must not go unseen because the user was
@@ -81,7 +82,8 @@ DBusNotifier::~DBusNotifier() {
 void DBusNotifier::show(const QString& summary, const QString& body,
                         std::function<void()> onActivated) {
     onActivated_ = std::move(onActivated);
-    waiting_ = Message{summary, body};
+    // The window says it in English; the user reads it in their language.
+    waiting_ = Message{translated("Notification", summary), translated("Notification", body)};
     if (!connectToBus()) {
         waiting_.reset();
         return;
@@ -159,8 +161,11 @@ void DBusNotifier::capabilitiesAnswered(QDBusPendingCallWatcher* call) {
 
 void DBusNotifier::sendNotify(const Message& message, bool withDefaultAction) {
     QDBusMessage notify = callTo(kService, QStringLiteral("Notify"));
-    const QStringList actions =
-        withDefaultAction ? QStringList{kDefaultAction, kDefaultActionLabel} : QStringList{};
+    QStringList actions;
+    if (withDefaultAction) {
+        actions << kDefaultAction
+                << translated("Notification", std::string_view(kDefaultActionLabel));
+    }
     const QString appId = QString::fromLatin1(core::kAppId); // icon name and desktop entry
     const QVariantMap hints{
         {QStringLiteral("desktop-entry"), appId},

@@ -1,6 +1,7 @@
 #include "dialogs.h"
 
 #include "core/identity.h"
+#include "translation.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -20,10 +21,11 @@ int QtDialogs::messageBox(QWidget* owner, const core::Message& message) {
     namespace MsgBoxResult = core::MsgBoxResult;
     const int style = message.style;
     QMessageBox box(owner);
-    box.setWindowTitle(
-        QString::fromStdString(message.title.empty() ? core::kApplicationTitle : message.title));
+    box.setWindowTitle(translated("Messages", message.title.empty()
+                                                  ? std::string_view(core::kApplicationTitle)
+                                                  : message.title));
     // Prompts break lines with CR LF; a label wants LF alone.
-    box.setText(QString::fromStdString(message.prompt)
+    box.setText(translated("Messages", message.prompt)
                     .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);

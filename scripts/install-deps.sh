@@ -8,9 +8,13 @@ set -euo pipefail
 # What each use needs; "run" (building and running) always comes along.
 declare -A profiles=(
   # (libxcb1-dev: the other Horolux processes' windows, read through Qt's own
-  # X11 connection, where Qt 6.4 offers the connection but no call to read them)
+  # X11 connection, where Qt 6.4 offers the connection but no call to read them;
+  # the translations: lupdate and lrelease (qt6-l10n-tools) and their CMake
+  # functions (qt6-tools-dev); Qt's own translations for the message boxes'
+  # standard buttons at run time (qt6-translations-l10n))
   [run]="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libcanberra-dev libxcb1-dev
-         fonts-liberation2 sound-theme-freedesktop"
+         fonts-liberation2 sound-theme-freedesktop qt6-l10n-tools qt6-tools-dev
+         qt6-translations-l10n"
   # the suite: a headless X server, a private D-Bus with a mock timedated, a
   # German locale, the desktop's validators, CPack's dpkg-shlibdeps, Debian's
   # package checker, a private PulseAudio server that the bell is played to

@@ -40,3 +40,6 @@ if(HOROLUX_LINUX_DESKTOP)
     endforeach()
 endif()
 
+# The translation test brings each .ts file up to date in a copy with lupdate.
+target_compile_definitions(test_app_translations PRIVATE
+    HOROLUX_SOURCE_DIR="${PROJECT_SOURCE_DIR}" HOROLUX_LUPDATE="$<TARGET_FILE:Qt6::lupdate>")

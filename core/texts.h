@@ -1,0 +1,46 @@
+#pragma once
+// The program's texts stay English here; the window, the message boxes, the
+// notification and the command line translate them where they reach the user
+// (platform/translation.h). Each text is marked for lupdate where it is
+// defined, in one of a few contexts:
+//   "frmStopwatch"  captions, labels, tooltips and accessible names of the window
+//   "Messages"      message boxes: prompts, titles, the reasons a clock was not set
+//   "Notification"  the desktop notification of a finished countdown
+//   "CommandLine"   --help and the refusals of the command line
+//
+// A text composed from pieces is built from a pattern, "%1" standing for the
+// first piece and "%2" for the second, so that a translation can put the
+// pieces where its language wants them. Every pattern is listed in
+// kComposedTexts, where the translation finds it again in the composed
+// English.
+#include <QtGlobal>
+
+#include <array>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+namespace core {
+
+struct ComposedText {
+    const char* context;
+    const char* pattern;
+};
+
+inline constexpr ComposedText kClockNotChanged{
+    "Messages", QT_TRANSLATE_NOOP("Messages", "The clock was not changed.\r\n%1")};
+inline constexpr ComposedText kTimeServiceRefused{
+    "Messages", QT_TRANSLATE_NOOP("Messages", "The time service refused: %1")};
+inline constexpr ComposedText kSystemRefused{
+    "Messages", QT_TRANSLATE_NOOP("Messages", "The system refused: %1.")};
+inline constexpr ComposedText kCountdownDoneFor{
+    "Notification", QT_TRANSLATE_NOOP("Notification", "%1: countdown done")};
+
+inline constexpr std::array kComposedTexts{kClockNotChanged, kTimeServiceRefused, kSystemRefused,
+                                           kCountdownDoneFor};
+
+// The pattern with "%1", "%2", ... replaced by the pieces in order.
+[[nodiscard]] std::string compose(const ComposedText& text,
+                                  std::initializer_list<std::string_view> pieces);
+
+} // namespace core

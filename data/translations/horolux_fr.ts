@@ -1,0 +1,334 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Afficher cette aide et quitter.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Afficher la version et quitter.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options]
+Horolux, a stopwatch and countdown timer for the desktop. Each window
+holds a stopwatch, a countdown that can drive it and a box that sets
+the computer&apos;s clock; &quot;Another Timer?&quot; opens one more.
+
+Options:
+</source>
+        <translation>Utilisation : %1 [options]
+Horolux, un chronomètre et compte à rebours pour le bureau. Chaque fenêtre
+contient un chronomètre, un décompte qui peut le piloter et un champ qui
+règle l&apos;horloge de l&apos;ordinateur ; « Autre minuteur ? » en ouvre une de plus.
+
+Options :
+</translation>
+    </message>
+    <message>
+        <source>
+Qt&apos;s own options work as in every Qt program, among them
+-platform NAME, -display DISPLAY, -style STYLE and -reverse.
+See horolux(1).
+</source>
+        <translation>
+Les options propres à Qt fonctionnent comme dans tout programme Qt, dont
+-platform NOM, -display ÉCRAN, -style STYLE et -reverse.
+Voir horolux(1).
+</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.
+</source>
+        <translation>Essayez « %1 --help » pour plus d&apos;informations.
+</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argument inattendu « %1 ».</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>A negative number?!</source>
+        <translation>Un nombre négatif ?!</translation>
+    </message>
+    <message>
+        <source>Come On!!</source>
+        <translation>Allons donc !!</translation>
+    </message>
+    <message>
+        <source>24 hours is the maximum (1440 minutes).</source>
+        <translation>24 heures au maximum (1440 minutes).</translation>
+    </message>
+    <message>
+        <source>The clock was not changed.<byte value="xd"/>
+%1</source>
+        <translation>L&apos;horloge n&apos;a pas été modifiée.
+%1</translation>
+    </message>
+    <message>
+        <source>The time service refused: %1</source>
+        <translation>Le service de l&apos;heure a refusé : %1</translation>
+    </message>
+    <message>
+        <source>The system refused: %1.</source>
+        <translation>Le système a refusé : %1.</translation>
+    </message>
+    <message>
+        <source>That time does not occur today: the clocks go forward past it.</source>
+        <translation>Cette heure n&apos;existe pas aujourd&apos;hui : les horloges avancent et la sautent.</translation>
+    </message>
+    <message>
+        <source>Stopwatch and countdown accuracy is basically a function of your machine&apos;s internal clock. The code was written to work as closely as possible with the internal clock. The stopwatch appears to be somewhat precise on the author&apos;s machine, whereas, the countdown portion of the application is a bit off (usually by not more than a second.....or less).<byte value="xd"/>
+<byte value="xd"/>
+You can set your computer&apos;s clock from the application by entering the time in a format such as 13:09 , 1:09 PM or 1:09. If you make an improper entry a message box will appear......try again.<byte value="xd"/>
+<byte value="xd"/>
+You can validate the countdown timer by selecting Validate Countdown. The stopwatch starts and stops automatically with the countdown timer.<byte value="xd"/>
+<byte value="xd"/>
+If the machine&apos;s clock reaches midnight during a timing operation the results will be wrong!<byte value="xd"/>
+<byte value="xd"/>
+FYI...there are 86400 seconds in a 24 hour period. The internal clock starts counting these seconds at midnight.</source>
+        <translation>La précision du chronomètre et du décompte dépend avant tout de l&apos;horloge interne de votre machine. Le programme a été écrit pour suivre cette horloge au plus près. Le chronomètre semble assez précis sur la machine de l&apos;auteur, alors que le décompte est un peu décalé (en général d&apos;une seconde au plus.....ou moins).
+
+Vous pouvez régler l&apos;horloge de l&apos;ordinateur depuis le programme en saisissant l&apos;heure sous une forme comme 13:09 , 1:09 PM ou 1:09. Si la saisie est incorrecte, un message s&apos;affiche......recommencez.
+
+Vous pouvez vérifier le décompte en cochant « Vérifier le décompte ». Le chronomètre démarre et s&apos;arrête alors avec le décompte.
+
+Si l&apos;horloge de la machine passe minuit pendant une mesure, les résultats seront faux !
+
+Pour info...une journée de 24 heures compte 86400 secondes. L&apos;horloge interne commence à les compter à minuit.</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Do you wish to exit?</source>
+        <translation>Voulez-vous quitter ?</translation>
+    </message>
+    <message>
+        <source>Timing in progress !!</source>
+        <translation>Chronométrage en cours !!</translation>
+    </message>
+    <message>
+        <source>Timing in progress!<byte value="xd"/>
+<byte value="xd"/>
+If you change the clock now.....<byte value="xd"/>
+your results will be incorrect!!</source>
+        <translation>Chronométrage en cours !
+
+Si vous changez l&apos;heure maintenant.....
+vos résultats seront faux !!</translation>
+    </message>
+    <message>
+        <source>Hey!!</source>
+        <translation>Hé !!</translation>
+    </message>
+    <message>
+        <source>Tick Tock!!</source>
+        <translation>Tic-tac !!</translation>
+    </message>
+    <message>
+        <source>Invalid entry!!</source>
+        <translation>Saisie non valide !!</translation>
+    </message>
+    <message>
+        <source>Automatic time synchronization is on; turn it off in the system settings first.</source>
+        <translation>La synchronisation automatique de l&apos;heure est activée ; désactivez-la d&apos;abord dans les paramètres du système.</translation>
+    </message>
+    <message>
+        <source>You are not allowed to set the clock, or the authorization was refused.</source>
+        <translation>Vous n&apos;êtes pas autorisé à régler l&apos;horloge, ou l&apos;autorisation a été refusée.</translation>
+    </message>
+    <message>
+        <source>The authorization was cancelled.</source>
+        <translation>L&apos;autorisation a été annulée.</translation>
+    </message>
+    <message>
+        <source>Setting the clock needs an authorization that could not be asked for.</source>
+        <translation>Régler l&apos;horloge demande une autorisation qui n&apos;a pas pu être sollicitée.</translation>
+    </message>
+    <message>
+        <source>The time service did not answer in time.</source>
+        <translation>Le service de l&apos;heure n&apos;a pas répondu à temps.</translation>
+    </message>
+    <message>
+        <source>You do not have the right to set the computer&apos;s clock.</source>
+        <translation>Vous n&apos;avez pas le droit de régler l&apos;horloge de l&apos;ordinateur.</translation>
+    </message>
+    <message>
+        <source>The system does not accept that time.</source>
+        <translation>Le système n&apos;accepte pas cette heure.</translation>
+    </message>
+    <message>
+        <source>The system&apos;s time service is not available.</source>
+        <translation>Le service de l&apos;heure du système n&apos;est pas disponible.</translation>
+    </message>
+    <message>
+        <source>The system refused to set the clock.</source>
+        <translation>Le système a refusé de régler l&apos;horloge.</translation>
+    </message>
+    <message>
+        <source>Setting the computer&apos;s clock is not available on this system.</source>
+        <translation>Le réglage de l&apos;horloge de l&apos;ordinateur n&apos;est pas possible sur ce système.</translation>
+    </message>
+</context>
+<context>
+    <name>Notification</name>
+    <message>
+        <source>Countdown done</source>
+        <translation>Décompte terminé</translation>
+    </message>
+    <message>
+        <source>%1: countdown done</source>
+        <translation>%1 : décompte terminé</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Afficher</translation>
+    </message>
+    <message>
+        <source>The countdown has finished.</source>
+        <translation>Le décompte est terminé.</translation>
+    </message>
+</context>
+<context>
+    <name>frmStopwatch</name>
+    <message>
+        <source>START</source>
+        <translation>DÉBUT</translation>
+    </message>
+    <message>
+        <source>DONE</source>
+        <translation>FINI</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêt</translation>
+    </message>
+    <message>
+        <source>H:MM:SS</source>
+        <translation>H:MM:SS</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>Capturer</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualiser</translation>
+    </message>
+    <message>
+        <source>Hr.....Min...Sec</source>
+        <translation>H.....Min...Sec</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Remise à 0</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Secondes</translation>
+    </message>
+    <message>
+        <source>Stopwatch</source>
+        <translation>Chrono</translation>
+    </message>
+    <message>
+        <source>%1 stopwatch</source>
+        <translation>Chronomètre : %1</translation>
+    </message>
+    <message>
+        <source>Identify this timer while running multiple timers.</source>
+        <translation>Nommez ce minuteur quand plusieurs minuteurs tournent.</translation>
+    </message>
+    <message>
+        <source>Identification</source>
+        <translation>Identification</translation>
+    </message>
+    <message>
+        <source>Another Timer?</source>
+        <translation>Autre minuteur ?</translation>
+    </message>
+    <message>
+        <source>Time to set</source>
+        <translation>Heure à régler</translation>
+    </message>
+    <message>
+        <source>Set Your Clock</source>
+        <translation>Régler l&apos;heure</translation>
+    </message>
+    <message>
+        <source>Yes......set your computer&apos;s clock!!</source>
+        <translation>Oui......réglez l&apos;horloge de votre ordinateur !!</translation>
+    </message>
+    <message>
+        <source>Validate Countdown</source>
+        <translation>Vérifier le décompte</translation>
+    </message>
+    <message>
+        <source>Stop countdown</source>
+        <translation>Arrêter le décompte</translation>
+    </message>
+    <message>
+        <source>Countdown minutes</source>
+        <translation>Minutes du décompte</translation>
+    </message>
+    <message>
+        <source>Countdown</source>
+        <translation>Décompte</translation>
+    </message>
+    <message>
+        <source>Countdown display</source>
+        <translation>Affichage du décompte</translation>
+    </message>
+    <message>
+        <source>Capture display</source>
+        <translation>Affichage du temps capturé</translation>
+    </message>
+    <message>
+        <source>Stopwatch display</source>
+        <translation>Affichage du chronomètre</translation>
+    </message>
+    <message>
+        <source>I. D.</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Hr..Min...Sec</source>
+        <translation>H..Min...Sec</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minutes</translation>
+    </message>
+    <message>
+        <source>Start, stop, H:MM:SS, reset</source>
+        <translation>Démarrer, arrêter, H:MM:SS, remettre à zéro</translation>
+    </message>
+    <message>
+        <source>Capture the running time</source>
+        <translation>Capturer le temps en cours</translation>
+    </message>
+    <message>
+        <source>Start the countdown</source>
+        <translation>Lancer le décompte</translation>
+    </message>
+    <message>
+        <source>Stop the countdown</source>
+        <translation>Arrêter le décompte</translation>
+    </message>
+    <message>
+        <source>Countdown minutes, typed</source>
+        <translation>Minutes du décompte, saisies</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+</context>
+</TS>
