@@ -141,9 +141,14 @@ std::optional<int> handleCommandLine(int argc, const char* const* argv) {
             qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
             return std::nullopt;
         }
-        std::fputs("horolux: no display to open a window on (neither DISPLAY nor WAYLAND_DISPLAY "
-                   "is set); run it in a desktop session, with -platform offscreen, or under "
-                   "xvfb-run.\n",
+        std::fputs(say(translated ? &translator : nullptr,
+                       QT_TRANSLATE_NOOP("CommandLine",
+                                         "horolux: no display to open a window on (neither "
+                                         "DISPLAY nor WAYLAND_DISPLAY is set); run it in a "
+                                         "desktop session, with -platform offscreen, or under "
+                                         "xvfb-run.\n"))
+                       .toLocal8Bit()
+                       .constData(),
                    stderr);
         return EXIT_FAILURE;
     case CommandLine::Action::ShowHelp:

@@ -50,6 +50,12 @@ Siehe horolux(1).
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Unerwartetes Argument „%1“.</translation>
     </message>
+    <message>
+        <source>horolux: no display to open a window on (neither DISPLAY nor WAYLAND_DISPLAY is set); run it in a desktop session, with -platform offscreen, or under xvfb-run.
+</source>
+        <translation>horolux: keine Anzeige, um ein Fenster zu öffnen (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt); starten Sie es in einer Desktop-Sitzung, mit -platform offscreen oder mit xvfb-run.
+</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

@@ -49,6 +49,12 @@ Consulte horolux(1).
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Argumento inesperado «%1».</translation>
     </message>
+    <message>
+        <source>horolux: no display to open a window on (neither DISPLAY nor WAYLAND_DISPLAY is set); run it in a desktop session, with -platform offscreen, or under xvfb-run.
+</source>
+        <translation>horolux: no hay ninguna pantalla donde abrir una ventana (no están definidas ni DISPLAY ni WAYLAND_DISPLAY); ejecútelo en una sesión de escritorio, con -platform offscreen o con xvfb-run.
+</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

@@ -19,12 +19,12 @@ the computer&apos;s clock; &quot;Another Timer?&quot; opens one more.
 
 Options:
 </source>
-        <translation>Utilisation : %1 [options]
+        <translation>Utilisation&#xa0;: %1 [options]
 Horolux, un chronomètre et compte à rebours pour le bureau. Chaque fenêtre
 contient un chronomètre, un décompte qui peut le piloter et un champ qui
-règle l&apos;horloge de l&apos;ordinateur ; « Autre minuteur ? » en ouvre une de plus.
+règle l&apos;horloge de l&apos;ordinateur&#xa0;; «&#xa0;Autre minuteur&#xa0;?&#xa0;» en ouvre une de plus.
 
-Options :
+Options&#xa0;:
 </translation>
     </message>
     <message>
@@ -42,23 +42,29 @@ Voir horolux(1).
     <message>
         <source>Try &apos;%1 --help&apos; for more information.
 </source>
-        <translation>Essayez « %1 --help » pour plus d&apos;informations.
+        <translation>Essayez «&#xa0;%1 --help&#xa0;» pour plus d&apos;informations.
 </translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation>Argument inattendu « %1 ».</translation>
+        <translation>Argument inattendu «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>horolux: no display to open a window on (neither DISPLAY nor WAYLAND_DISPLAY is set); run it in a desktop session, with -platform offscreen, or under xvfb-run.
+</source>
+        <translation>horolux&#xa0;: aucun affichage où ouvrir une fenêtre (ni DISPLAY ni WAYLAND_DISPLAY n&apos;est défini)&#xa0;; lancez-le dans une session de bureau, avec -platform offscreen ou avec xvfb-run.
+</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>A negative number?!</source>
-        <translation>Un nombre négatif ?!</translation>
+        <translation>Un nombre négatif&#xa0;?!</translation>
     </message>
     <message>
         <source>Come On!!</source>
-        <translation>Allons donc !!</translation>
+        <translation>Allons donc&#xa0;!!</translation>
     </message>
     <message>
         <source>24 hours is the maximum (1440 minutes).</source>
@@ -72,15 +78,15 @@ Voir horolux(1).
     </message>
     <message>
         <source>The time service refused: %1</source>
-        <translation>Le service de l&apos;heure a refusé : %1</translation>
+        <translation>Le service de l&apos;heure a refusé&#xa0;: %1</translation>
     </message>
     <message>
         <source>The system refused: %1.</source>
-        <translation>Le système a refusé : %1.</translation>
+        <translation>Le système a refusé&#xa0;: %1.</translation>
     </message>
     <message>
         <source>That time does not occur today: the clocks go forward past it.</source>
-        <translation>Cette heure n&apos;existe pas aujourd&apos;hui : les horloges avancent et la sautent.</translation>
+        <translation>Cette heure n&apos;existe pas aujourd&apos;hui&#xa0;: les horloges avancent et la sautent.</translation>
     </message>
     <message>
         <source>Stopwatch and countdown accuracy is basically a function of your machine&apos;s internal clock. The code was written to work as closely as possible with the internal clock. The stopwatch appears to be somewhat precise on the author&apos;s machine, whereas, the countdown portion of the application is a bit off (usually by not more than a second.....or less).<byte value="xd"/>
@@ -96,9 +102,9 @@ FYI...there are 86400 seconds in a 24 hour period. The internal clock starts cou
 
 Vous pouvez régler l&apos;horloge de l&apos;ordinateur depuis le programme en saisissant l&apos;heure sous une forme comme 13:09 , 1:09 PM ou 1:09. Si la saisie est incorrecte, un message s&apos;affiche......recommencez.
 
-Vous pouvez vérifier le décompte en cochant « Vérifier le décompte ». Le chronomètre démarre et s&apos;arrête alors avec le décompte.
+Vous pouvez vérifier le décompte en cochant «&#xa0;Vérifier le décompte&#xa0;». Le chronomètre démarre et s&apos;arrête alors avec le décompte.
 
-Si l&apos;horloge de la machine passe minuit pendant une mesure, les résultats seront faux !
+Si l&apos;horloge de la machine passe minuit pendant une mesure, les résultats seront faux&#xa0;!
 
 Pour info...une journée de 24 heures compte 86400 secondes. L&apos;horloge interne commence à les compter à minuit.</translation>
     </message>
@@ -108,37 +114,37 @@ Pour info...une journée de 24 heures compte 86400 secondes. L&apos;horloge inte
     </message>
     <message>
         <source>Do you wish to exit?</source>
-        <translation>Voulez-vous quitter ?</translation>
+        <translation>Voulez-vous quitter&#xa0;?</translation>
     </message>
     <message>
         <source>Timing in progress !!</source>
-        <translation>Chronométrage en cours !!</translation>
+        <translation>Chronométrage en cours&#xa0;!!</translation>
     </message>
     <message>
         <source>Timing in progress!<byte value="xd"/>
 <byte value="xd"/>
 If you change the clock now.....<byte value="xd"/>
 your results will be incorrect!!</source>
-        <translation>Chronométrage en cours !
+        <translation>Chronométrage en cours&#xa0;!
 
 Si vous changez l&apos;heure maintenant.....
-vos résultats seront faux !!</translation>
+vos résultats seront faux&#xa0;!!</translation>
     </message>
     <message>
         <source>Hey!!</source>
-        <translation>Hé !!</translation>
+        <translation>Hé&#xa0;!!</translation>
     </message>
     <message>
         <source>Tick Tock!!</source>
-        <translation>Tic-tac !!</translation>
+        <translation>Tic-tac&#xa0;!!</translation>
     </message>
     <message>
         <source>Invalid entry!!</source>
-        <translation>Saisie non valide !!</translation>
+        <translation>Saisie non valide&#xa0;!!</translation>
     </message>
     <message>
         <source>Automatic time synchronization is on; turn it off in the system settings first.</source>
-        <translation>La synchronisation automatique de l&apos;heure est activée ; désactivez-la d&apos;abord dans les paramètres du système.</translation>
+        <translation>La synchronisation automatique de l&apos;heure est activée&#xa0;; désactivez-la d&apos;abord dans les paramètres du système.</translation>
     </message>
     <message>
         <source>You are not allowed to set the clock, or the authorization was refused.</source>
@@ -185,7 +191,7 @@ vos résultats seront faux !!</translation>
     </message>
     <message>
         <source>%1: countdown done</source>
-        <translation>%1 : décompte terminé</translation>
+        <translation>%1&#xa0;: décompte terminé</translation>
     </message>
     <message>
         <source>Show</source>
@@ -240,7 +246,7 @@ vos résultats seront faux !!</translation>
     </message>
     <message>
         <source>%1 stopwatch</source>
-        <translation>Chronomètre : %1</translation>
+        <translation>Chronomètre&#xa0;: %1</translation>
     </message>
     <message>
         <source>Identify this timer while running multiple timers.</source>
@@ -252,7 +258,7 @@ vos résultats seront faux !!</translation>
     </message>
     <message>
         <source>Another Timer?</source>
-        <translation>Autre minuteur ?</translation>
+        <translation>Autre minuteur&#xa0;?</translation>
     </message>
     <message>
         <source>Time to set</source>
@@ -264,7 +270,7 @@ vos résultats seront faux !!</translation>
     </message>
     <message>
         <source>Yes......set your computer&apos;s clock!!</source>
-        <translation>Oui......réglez l&apos;horloge de votre ordinateur !!</translation>
+        <translation>Oui......réglez l&apos;horloge de votre ordinateur&#xa0;!!</translation>
     </message>
     <message>
         <source>Validate Countdown</source>
