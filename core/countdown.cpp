@@ -5,6 +5,7 @@
 #include "errors.h"
 #include "format.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -63,6 +64,7 @@ Countdown::Length Countdown::enter() {
         return Length::Negative;
     }
     state_.datCDEnd = addSeconds(clock_.now(), static_cast<double>(state_.sngCDSeconds));
+    steadyEnd_ = clock_.steadySeconds() + static_cast<double>(state_.sngCDSeconds);
     view_.cdUnitVisible = true;
     view_.cdTimerInterval = kTickMilliseconds;
     view_.cdTimerEnabled = true;
@@ -126,6 +128,24 @@ std::string Countdown::doneSummary(std::string_view identification) {
 
 void Countdown::stop() {
     state_.datCDEnd = clock_.now();
+    steadyEnd_ = clock_.steadySeconds();
+}
+
+void Countdown::resume(double remaining, double at, bool validates) {
+    const double steady = clock_.steadySeconds();
+    remaining = std::max(at + remaining - steady, 0.0);
+    view_.cdForeColor = kBlack;
+    view_.cdBackColor = kYellow;
+    view_.validateEnabled = false;
+    view_.validateTicked = validates;
+    state_.blnCDReady = false;
+    state_.sngCDSeconds = static_cast<Single>(remaining);
+    state_.datCDEnd = addSeconds(clock_.now(), remaining);
+    steadyEnd_ = steady + remaining;
+    view_.cdTime = "START";
+    view_.cdUnitVisible = true;
+    view_.cdTimerInterval = kTickMilliseconds;
+    view_.cdTimerEnabled = true;
 }
 
 } // namespace core
