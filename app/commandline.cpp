@@ -20,6 +20,7 @@ const OwnOption kHelp{{QStringLiteral("h"), QStringLiteral("help")},
                       QStringLiteral("Show this help and exit.")};
 const OwnOption kVersion{{QStringLiteral("v"), QStringLiteral("version")},
                          QStringLiteral("Show the version and exit.")};
+const QString kNoRestore = QStringLiteral("no-restore");
 
 // The options a QApplication takes out of the command line on Linux with Qt
 // 6.4 (on every platform, then those of its X11 platform): accepted here and
@@ -46,7 +47,13 @@ QString helpText() {
                           "Options:\n")
                .arg(kProgram) +
            line(kHelp) + line(kVersion) +
-           QStringLiteral("\n"
+           QStringLiteral("  --no-restore   Start with one idle window; keep the recorded timings\n"
+                          "                 for a later start.\n"
+                          "\n"
+                          "Running timings are recorded in $XDG_STATE_HOME/horolux (by default\n"
+                          "~/.local/state/horolux) and come back at the next start; delete the\n"
+                          "files there while Horolux is not running to discard them.\n"
+                          "\n"
                           "Qt's own options work as in every Qt program, among them\n"
                           "-platform NAME, -display DISPLAY, -style STYLE and -reverse.\n"
                           "See horolux(1).\n");
@@ -68,6 +75,8 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     const QCommandLineOption version(kVersion.names, kVersion.description);
     parser.addOption(help);
     parser.addOption(version);
+    const QCommandLineOption noRestore(kNoRestore);
+    parser.addOption(noRestore);
     for (const char* name : kQtOptionsWithValue) {
         QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -93,10 +102,12 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         return {CommandLine::Action::ShowVersion,
                 QStringLiteral("%1 %2\n").arg(kProgram, QStringLiteral(HOROLUX_VERSION))};
     }
-    return {};
+    CommandLine run;
+    run.restore = !parser.isSet(noRestore);
+    return run;
 }
 
-std::optional<int> handleCommandLine(int argc, const char* const* argv) {
+std::optional<int> handleCommandLine(int argc, const char* const* argv, bool* restore) {
     QStringList arguments;
     arguments.reserve(argc);
     for (int i = 0; i < argc; ++i) {
@@ -105,6 +116,9 @@ std::optional<int> handleCommandLine(int argc, const char* const* argv) {
     const CommandLine line = parseCommandLine(arguments);
     switch (line.action) {
     case CommandLine::Action::Run:
+        if (restore != nullptr) {
+            *restore = line.restore;
+        }
         return std::nullopt;
     case CommandLine::Action::ShowHelp:
     case CommandLine::Action::ShowVersion:

@@ -14,6 +14,8 @@ struct CommandLine {
     // The help or the version for standard output, or the refusal for standard
     // error; each ends with a newline. Empty for Run.
     QString text;
+    // Run: bring back the recorded timings (not with --no-restore).
+    bool restore = true;
 };
 
 // Reads the arguments as the program received them, its own name first.
@@ -21,5 +23,5 @@ CommandLine parseCommandLine(const QStringList& arguments);
 
 // Call first in main(), with main's arguments. Prints the help, the version or
 // the refusal and returns the exit status; returns nothing when the program is
-// to start its windows.
-std::optional<int> handleCommandLine(int argc, const char* const* argv);
+// to start its windows, then with `restore` set as asked.
+std::optional<int> handleCommandLine(int argc, const char* const* argv, bool* restore = nullptr);

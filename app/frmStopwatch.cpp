@@ -4,6 +4,7 @@
 #include "controls.h"
 #include "core/dispatch.h"
 #include "layout.h"
+#include "persistence.h"
 #include "platform/timer.h"
 #include "shortcuts.h"
 
@@ -131,9 +132,12 @@ frmStopwatch::frmStopwatch(const platform::Services& services)
     wireEvents();
     installTimerShortcuts(*this);
     Form_Load();
+    keepTimings();
 }
 
-frmStopwatch::~frmStopwatch() = default;
+frmStopwatch::~frmStopwatch() {
+    stopKeepingTimings(); // the teardown of the controls is no change of the timing
+}
 
 void frmStopwatch::createControls() {
     auto* client = new QWidget(this);
@@ -276,6 +280,9 @@ void frmStopwatch::changeEvent(QEvent* event) {
 
 void frmStopwatch::dispatch(Handler handler) {
     core::dispatchEvent(nameOf(handler), [this, handler] { (this->*handler)(); });
+    if (handler != &frmStopwatch::tmrSWTimer_Timer) { // the 5 ms tick changes no timing
+        recordTiming();
+    }
 }
 
 void frmStopwatch::Form_Load() {

@@ -27,12 +27,18 @@ class QFrame;
 class QHideEvent;
 class QLabel;
 class QLineEdit;
+class QMoveEvent;
 class QPushButton;
 class QSessionManager;
 class QShowEvent;
 namespace platform {
 class Timer;
 }
+namespace core {
+struct Restored;
+struct WindowRecord;
+} // namespace core
+struct WindowTimings;
 
 class frmStopwatch final : public QMainWindow {
     Q_OBJECT
@@ -44,6 +50,10 @@ public:
     // Returns the stopwatch to idle: displays "0.00" on white, "Seconds",
     // "Stopwatch", the idle caption.
     void Reset();
+
+    // Brings back a recorded window's timing (app/persistence.cpp); the caller
+    // shows the window.
+    void restoreTiming(const core::WindowRecord& record, const core::Restored& restored);
 
     // The handlers that events and other handlers call, by name: one table for
     // the event boundary's reports, the tests and the fuzzer.
@@ -63,6 +73,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void moveEvent(QMoveEvent* event) override; // recorded once it settles
 
 private:
     friend class frmStopwatchProbe; // tests reach the state and the handlers
@@ -134,6 +145,15 @@ private:
     bool closeConfirmed_ = false; // the user already answered Yes: close without asking
     bool hidden_ = false;         // hidden, or minimized, since it was last shown
     bool unexposed_ = false;      // off the screen, e.g. on another workspace
+
+    // The timing kept for the next start (app/persistence.cpp): recorded after
+    // every handler but the stopwatch's tick, forgotten when the user closes
+    // the window.
+    void keepTimings();
+    void recordTiming();
+    void forgetTiming();
+    void stopKeepingTimings();
+    std::unique_ptr<WindowTimings> timings_;
 
     // The controls, by their names.
     QLineEdit* Text1 = nullptr;

@@ -36,3 +36,18 @@ if(HOROLUX_LINUX_DESKTOP)
         SKIP_RETURN_CODE 77
         TIMEOUT 120)
 endif()
+
+# Timings that outlive the program: the real program killed and started again
+# on a private Xvfb, with a private XDG_STATE_HOME and dbusmock's notification
+# server on a private session bus. Skipped without the benchmarks' X client.
+if(HOROLUX_LINUX_DESKTOP)
+    add_test(NAME app.restore_program
+        COMMAND /usr/bin/python3 ${CMAKE_CURRENT_LIST_DIR}/../support/private_bus.py
+                --session --mock notification_daemon --
+                /usr/bin/python3 ${CMAKE_CURRENT_LIST_DIR}/restore.py
+                $<TARGET_FILE:horolux> "$<$<TARGET_EXISTS:xprobe>:$<TARGET_FILE:xprobe>>")
+    set_tests_properties(app.restore_program PROPERTIES
+        ENVIRONMENT "LC_ALL=C.UTF-8"
+        SKIP_RETURN_CODE 77
+        TIMEOUT 120)
+endif()
