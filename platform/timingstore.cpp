@@ -25,8 +25,8 @@ namespace platform {
 
 namespace {
 
-// A record is "<owner>.json" or "<owner>.<n>.json", <owner> being the id of
-// the process that holds "<owner>.lock" while it runs.
+// A record is "<owner>.json", or "<owner>.<n>.<name>" for one taken over,
+// <owner> being the id of the process that holds "<owner>.lock" while it runs.
 const QString kSuffix = QStringLiteral(".json");
 const QString kAside = QStringLiteral(".set-aside");
 
@@ -185,10 +185,8 @@ bool FileTimingStore::write(const core::TimingRecord& record) {
         written = out.open(QIODevice::WriteOnly) &&
                   out.setPermissions(QFile::ReadOwner | QFile::WriteOwner) &&
                   out.write(bytes) == bytes.size() && out.flush();
-#ifdef Q_OS_UNIX
-        // The data reaches the disk before the rename makes it the record.
-        written = written && ::fsync(out.handle()) == 0;
-#endif
+        // commit() flushes the data to the disk (fdatasync in Qt 6.4) before
+        // the rename makes it the record; the folder's entry is flushed below.
         written = written ? out.commit() : (out.cancelWriting(), false);
         if (!written && !failed_) {
             failed_ = true;
@@ -260,8 +258,9 @@ std::vector<core::WindowRecord> FileTimingStore::takeOver() {
             continue;
         }
         for (const QString& name : names) {
+            // "<own id>.<n>.<its name>": this process's, still telling where it came from.
             const QString claimed =
-                path(QStringLiteral("%1.%2%3").arg(id_).arg(++taken).arg(kSuffix));
+                path(QStringLiteral("%1.%2.%3").arg(id_).arg(++taken).arg(name));
             if (QFile::rename(path(name), claimed)) {
                 mine.append(claimed);
             }
