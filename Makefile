@@ -64,6 +64,7 @@ PARTS ?=
 bench: build
 	$(BUILD)/bench/bench_handlers --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
 		--benchmark_out=$(BUILD)/bench/handlers.json --benchmark_out_format=json
+	$(BUILD)/bench/bench_record --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 	bash bench/measure.sh $(BUILD) $(PARTS)
 
 lint: configure
