@@ -44,7 +44,7 @@ test-sanitize: deps
 # Each fuzz target for FUZZ_SECONDS on its committed seed corpus (copied, so
 # that the committed one stays small).
 FUZZ_SECONDS ?= 30
-FUZZ_TARGETS ?= numbers display timeofday window
+FUZZ_TARGETS ?= numbers display timeofday window record
 fuzz: deps
 	@CC=clang CXX=clang++ cmake -S . -B $(BUILD)-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHOROLUX_FUZZ=ON $(CMAKEFLAGS) >/dev/null
 	@cmake --build $(BUILD)-fuzz --target $(addprefix fuzz_,$(FUZZ_TARGETS))

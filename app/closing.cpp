@@ -69,6 +69,7 @@ void frmStopwatch::closeEvent(QCloseEvent* event) {
     tmrSWTimer->setEnabled(false);
     tmrCountdown->setEnabled(false);
     notifier_->withdraw();
+    forgetTiming();
     event->accept();
 }
 

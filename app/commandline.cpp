@@ -35,6 +35,7 @@ QString say(const QTranslator* translator, const char* english) {
     }
     return text.isEmpty() ? QString::fromUtf8(english) : text;
 }
+const QString kNoRestore = QStringLiteral("no-restore");
 
 // The options a QApplication takes out of the command line on Linux with Qt
 // 6.4 (on every platform, then those of its X11 platform): accepted here and
@@ -67,11 +68,18 @@ QString helpText(const QTranslator* translator) {
                .arg(kProgram) +
            line(kHelp) + line(kVersion) +
            say(translator,
-               QT_TRANSLATE_NOOP("CommandLine",
-                                 "\n"
-                                 "Qt's own options work as in every Qt program, among them\n"
-                                 "-platform NAME, -display DISPLAY, -style STYLE and -reverse.\n"
-                                 "See horolux(1).\n"));
+               QT_TRANSLATE_NOOP(
+                   "CommandLine",
+                   "  --no-restore   Start with one idle window; keep the recorded timings\n"
+                   "                 for a later start.\n"
+                   "\n"
+                   "Running timings are recorded in $XDG_STATE_HOME/horolux (by default\n"
+                   "~/.local/state/horolux) and come back at the next start; delete the\n"
+                   "files there while Horolux is not running to discard them.\n"
+                   "\n"
+                   "Qt's own options work as in every Qt program, among them\n"
+                   "-platform NAME, -display DISPLAY, -style STYLE and -reverse.\n"
+                   "See horolux(1).\n"));
 }
 
 CommandLine refusal(const QTranslator* translator, const QString& message) {
@@ -92,6 +100,8 @@ CommandLine parseCommandLine(const QStringList& arguments, const QTranslator* tr
     const QCommandLineOption version(kVersion.names, QString::fromUtf8(kVersion.description));
     parser.addOption(help);
     parser.addOption(version);
+    const QCommandLineOption noRestore(kNoRestore);
+    parser.addOption(noRestore);
     for (const char* name : kQtOptionsWithValue) {
         QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -122,10 +132,11 @@ CommandLine parseCommandLine(const QStringList& arguments, const QTranslator* tr
     CommandLine run;
     run.displayNamed =
         parser.isSet(QStringLiteral("platform")) || parser.isSet(QStringLiteral("display"));
+    run.restore = !parser.isSet(noRestore);
     return run;
 }
 
-std::optional<int> handleCommandLine(int argc, const char* const* argv) {
+std::optional<int> handleCommandLine(int argc, const char* const* argv, bool* restore) {
     QStringList arguments;
     arguments.reserve(argc);
     for (int i = 0; i < argc; ++i) {
@@ -136,6 +147,9 @@ std::optional<int> handleCommandLine(int argc, const char* const* argv) {
     const CommandLine line = parseCommandLine(arguments, translated ? &translator : nullptr);
     switch (line.action) {
     case CommandLine::Action::Run:
+        if (restore != nullptr) {
+            *restore = line.restore;
+        }
         if (line.displayNamed || qEnvironmentVariableIsSet("DISPLAY") ||
             qEnvironmentVariableIsSet("WAYLAND_DISPLAY") ||
             qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {

@@ -16,6 +16,8 @@ struct CommandLine {
     QString text;
     // Whether -platform or -display says where the windows go.
     bool displayNamed = false;
+    // Run: bring back the recorded timings (not with --no-restore).
+    bool restore = true;
 };
 
 class QTranslator;
@@ -26,7 +28,8 @@ CommandLine parseCommandLine(const QStringList& arguments, const QTranslator* tr
 
 // Call first in main(), with main's arguments. Prints the help, the version or
 // the refusal and returns the exit status; returns nothing when the program is
-// to start its windows. Without a display (no DISPLAY, no WAYLAND_DISPLAY, no
-// QT_QPA_PLATFORM, no -platform or -display) it says so and how to run the
-// program, and returns 1, where Qt would abort.
-std::optional<int> handleCommandLine(int argc, const char* const* argv);
+// to start its windows, then with `restore` set as asked. Without a display
+// (no DISPLAY, no WAYLAND_DISPLAY, no QT_QPA_PLATFORM, no -platform or
+// -display) it says so and how to run the program, and returns 1, where Qt
+// would abort.
+std::optional<int> handleCommandLine(int argc, const char* const* argv, bool* restore = nullptr);

@@ -5,6 +5,7 @@
 #include "core/dispatch.h"
 #include "layout.h"
 #include "palette.h"
+#include "persistence.h"
 #include "platform/timer.h"
 #include "platform/translation.h"
 #include "shortcuts.h"
@@ -138,9 +139,12 @@ frmStopwatch::frmStopwatch(const platform::Services& services)
     wireEvents();
     installTimerShortcuts(*this);
     Form_Load();
+    keepTimings();
 }
 
-frmStopwatch::~frmStopwatch() = default;
+frmStopwatch::~frmStopwatch() {
+    stopKeepingTimings(); // the teardown of the controls is no change of the timing
+}
 
 void frmStopwatch::createControls() {
     auto* client = new QWidget(this);
@@ -299,6 +303,9 @@ std::string_view frmStopwatch::nameOf(Handler handler) {
 
 void frmStopwatch::dispatch(Handler handler, std::string_view name) {
     core::dispatchEvent(name, [this, handler] { (this->*handler)(); });
+    if (handler != &frmStopwatch::tmrSWTimer_Timer) { // the 5 ms tick changes no timing
+        recordTiming();
+    }
 }
 
 void frmStopwatch::Form_Load() {

@@ -22,11 +22,17 @@ class QCloseEvent;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QMoveEvent;
 class QPushButton;
 class QSessionManager;
 namespace platform {
 class Timer;
 }
+namespace core {
+struct Restored;
+struct WindowRecord;
+} // namespace core
+struct WindowTimings;
 
 class frmStopwatch final : public QMainWindow {
     Q_OBJECT
@@ -38,6 +44,10 @@ public:
     // Returns the stopwatch to idle: displays "0.00" on white, "Seconds",
     // "Stopwatch", the idle caption.
     void Reset();
+
+    // Brings back a recorded window's timing (app/persistence.cpp); the caller
+    // shows the window.
+    void restoreTiming(const core::WindowRecord& record, const core::Restored& restored);
 
     // The handlers that events and other handlers call, by name: one table for
     // the event boundary's reports, the tests and the fuzzer.
@@ -54,6 +64,7 @@ protected:
     void closeEvent(QCloseEvent* event) override; // asks Form_QueryUnload
     // Activated: withdraw the notification of a finish.
     void changeEvent(QEvent* event) override;
+    void moveEvent(QMoveEvent* event) override; // recorded once it settles
 
 private:
     friend class frmStopwatchProbe; // tests reach the state and the handlers
@@ -129,6 +140,15 @@ private:
     void countdownFinished();
     bool settingClock_ = false;   // the clock setter is waiting: the window may not close
     bool closeConfirmed_ = false; // the user already answered Yes: close without asking
+
+    // The timing kept for the next start (app/persistence.cpp): recorded after
+    // every handler but the stopwatch's tick, forgotten when the user closes
+    // the window.
+    void keepTimings();
+    void recordTiming();
+    void forgetTiming();
+    void stopKeepingTimings();
+    std::unique_ptr<WindowTimings> timings_;
 
     // The controls, by their names.
     QLineEdit* Text1 = nullptr;

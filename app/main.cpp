@@ -4,11 +4,13 @@
 #include "frmStopwatch.h"
 #include "palette.h"
 #include "placement.h"
+#include "persistence.h"
 #include "platform/clocksetters.h"
 #include "platform/colorscheme.h"
 #include "platform/dialogs.h"
 #include "platform/systemclock.h"
 #include "platform/translation.h"
+#include "platform/timingjournal.h"
 
 #include <QApplication>
 
@@ -30,7 +32,8 @@ void preferX11OnWayland() {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (const std::optional<int> status = handleCommandLine(argc, argv)) {
+    bool restore = true;
+    if (const std::optional<int> status = handleCommandLine(argc, argv, &restore)) {
         return *status;
     }
     preferX11OnWayland();
@@ -45,11 +48,24 @@ int main(int argc, char* argv[]) {
     platform::SystemClock clock;
     platform::QtDialogs dialogs;
     const std::unique_ptr<core::ClockSetter> clockSetter = platform::makeSystemClockSetter();
-    const platform::Services services{clock, dialogs, *clockSetter, platform::makeDesktopNotifier};
+    // The timings of this process, kept for the next start.
+    const std::unique_ptr<platform::TimingStore> store =
+        platform::makeFileTimingStore(platform::timingFolder());
+    platform::TimingJournal journal(*store);
+    keepTimingsAtEnd(app, journal);
+    const platform::Services services{clock,
+                                      dialogs,
+                                      *clockSetter,
+                                      platform::makeDesktopNotifier,
+                                      platform::makeDesktopInhibitor,
+                                      &journal};
 
-    // A timer window has no parent and deletes itself when it is closed.
-    auto* first = new frmStopwatch(services);
-    placeNewWindow(*first);
-    first->show();
+    // Each window has no parent and deletes itself when it is closed. With
+    // nothing to bring back, one idle window.
+    if (!restore || restoreWindows(services, store->takeOver()) == 0) {
+        auto* first = new frmStopwatch(services);
+        placeNewWindow(*first);
+        first->show();
+    }
     return QApplication::exec();
 }

@@ -12,6 +12,9 @@
 //   xprobe click-map X Y
 //       Clicks and waits for a new top-level window to be mapped. Prints
 //       "ms=T window=W x=X y=Y w=W h=H", T from the button release.
+//   xprobe type TEXT
+//       Types TEXT (printable ASCII) through XTest into the window that has
+//       the keyboard focus.
 //   xprobe move WINDOW X Y
 //       Moves a top-level window; without a window manager it moves at once.
 //   xprobe respond X Y WINDOW RX RY RW RH
@@ -351,6 +354,55 @@ int click(int /*argc*/, char** argv) {
     return 0;
 }
 
+int type(int /*argc*/, char** argv) {
+    Display d;
+    const xcb_setup_t* setup = xcb_get_setup(d.c());
+    const int first = setup->min_keycode;
+    const int count = setup->max_keycode - first + 1;
+    Reply<xcb_get_keyboard_mapping_reply_t> map(xcb_get_keyboard_mapping_reply(
+        d.c(), xcb_get_keyboard_mapping(d.c(), setup->min_keycode, static_cast<uint8_t>(count)),
+        nullptr));
+    if (!map) {
+        fail("cannot read the keyboard mapping");
+    }
+    const xcb_keysym_t* syms = xcb_get_keyboard_mapping_keysyms(map.get());
+    const int per = map->keysyms_per_keycode;
+    // The keycode that gives `sym`, and whether with Shift.
+    const auto find = [&](xcb_keysym_t sym, bool& shifted) {
+        for (int k = 0; k < count; ++k) {
+            for (int col = 0; col < per && col < 2; ++col) {
+                if (syms[k * per + col] == sym) {
+                    shifted = col == 1;
+                    return static_cast<uint8_t>(first + k);
+                }
+            }
+        }
+        fail("no key gives keysym " + std::to_string(sym));
+    };
+    bool unused = false;
+    const uint8_t shift = find(0xffe1, unused); // Shift_L
+    const auto key = [&](uint8_t code, bool press) {
+        xcb_test_fake_input(d.c(), press ? XCB_KEY_PRESS : XCB_KEY_RELEASE, code, XCB_CURRENT_TIME,
+                            XCB_NONE, 0, 0, 0);
+        d.sync();
+        usleep(10000);
+    };
+    for (const char* c = argv[2]; *c != '\0'; ++c) {
+        bool shifted = false;
+        // Printable ASCII characters are their own keysyms.
+        const uint8_t code = find(static_cast<unsigned char>(*c), shifted);
+        if (shifted) {
+            key(shift, true);
+        }
+        key(code, true);
+        key(code, false);
+        if (shifted) {
+            key(shift, false);
+        }
+    }
+    return 0;
+}
+
 int clickMap(int /*argc*/, char** argv) {
     Display d;
     d.watchRoot();
@@ -581,6 +633,7 @@ int main(int argc, char** argv) {
     };
     static constexpr Command kCommands[] = {
         {"start", start, -3},       {"click", click, 3},
+        {"type", type, 2},
         {"click-map", clickMap, 3}, {"move", move, 4},
         {"respond", respond, 8},    {"count", count, -7},
         {"layout", places, 1},      {"wm", waitForWindowManager, 1},
@@ -595,6 +648,6 @@ int main(int argc, char** argv) {
             return c.run(argc, argv);
         }
     }
-    fail("usage: xprobe start|click|click-map|move|respond|count|layout|wm|client|iconify|"
+    fail("usage: xprobe start|click|type|click-map|move|respond|count|layout|wm|client|iconify|"
          "restore|desktop ...");
 }

@@ -6,6 +6,7 @@
 #include "format.h"
 #include "texts.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -64,6 +65,7 @@ Countdown::Length Countdown::enter() {
         return Length::Negative;
     }
     state_.datCDEnd = addSeconds(clock_.now(), static_cast<double>(state_.sngCDSeconds));
+    steadyEnd_ = clock_.steadySeconds() + static_cast<double>(state_.sngCDSeconds);
     view_.cdUnitVisible = true;
     view_.cdTimerInterval = kTickMilliseconds;
     view_.cdTimerEnabled = true;
@@ -114,8 +116,12 @@ void Countdown::finish() {
     view_.caption = std::string(kIdleCaption); // the caption never shows "DONE"
 }
 
-std::string Countdown::doneSummary(std::string_view identification) {
+std::string Countdown::doneSummary(std::string_view identification, std::string_view endedAt) {
     identification = trimBlanks(identification);
+    if (!endedAt.empty()) {
+        return identification.empty() ? compose(kCountdownDoneAt, {endedAt})
+                                      : compose(kCountdownDoneForAt, {identification, endedAt});
+    }
     if (identification.empty()) {
         return QT_TRANSLATE_NOOP("Notification", "Countdown done");
     }
@@ -124,6 +130,24 @@ std::string Countdown::doneSummary(std::string_view identification) {
 
 void Countdown::stop() {
     state_.datCDEnd = clock_.now();
+    steadyEnd_ = clock_.steadySeconds();
+}
+
+void Countdown::resume(double remaining, double at, bool validates) {
+    const double steady = clock_.steadySeconds();
+    remaining = std::max(at + remaining - steady, 0.0);
+    view_.cdForeColor = kBlack;
+    view_.cdBackColor = kYellow;
+    view_.validateEnabled = false;
+    view_.validateTicked = validates;
+    state_.blnCDReady = false;
+    state_.sngCDSeconds = static_cast<Single>(remaining);
+    state_.datCDEnd = addSeconds(clock_.now(), remaining);
+    steadyEnd_ = steady + remaining;
+    view_.cdTime = "START";
+    view_.cdUnitVisible = true;
+    view_.cdTimerInterval = kTickMilliseconds;
+    view_.cdTimerEnabled = true;
 }
 
 } // namespace core

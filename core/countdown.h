@@ -56,10 +56,21 @@ public:
 
     // The one line a desktop notification gives a finished countdown, naming
     // the timer by its identification text when one is typed.
-    [[nodiscard]] static std::string doneSummary(std::string_view identification);
+    // With `endedAt` ("14:32"), the end of a countdown that finished while
+    // Horolux was not running.
+    [[nodiscard]] static std::string doneSummary(std::string_view identification,
+                                                 std::string_view endedAt = {});
 
     // "Stop": the next tick finds no time left and finishes.
     void stop();
+
+    // A countdown brought back from the timing record with `remaining` seconds
+    // to run (none: it finishes at the next tick), driving the stopwatch when
+    // `validates`.
+    // `remaining` counts from the steady reading `at`.
+    void resume(double remaining, double at, bool validates);
+    // The running countdown's end on the steady clock; its UTC end is datCDEnd.
+    [[nodiscard]] double steadyEnd() const { return steadyEnd_; }
 
     // The length typed or picked, in seconds, narrowed to a Single. A text
     // that does not begin with a number is 0 minutes. A length too large for a
@@ -71,6 +82,7 @@ private:
     TimerWindowState& state_;
     WindowView& view_;
     const Clock& clock_;
+    double steadyEnd_ = 0.0;
 };
 
 } // namespace core

@@ -1,6 +1,7 @@
 #include "stopwatch.h"
 
 #include "convert.h"
+#include "dates.h"
 #include "format.h"
 
 #include <QtGlobal>
@@ -42,6 +43,7 @@ Stopwatch::Step Stopwatch::press() {
 
 void Stopwatch::start() {
     state_.sngSWNow = read(steadyStart_);
+    wallStart_ = clock_.now();
     // Enabling the timer before the start reading is stored is safe: no tick
     // runs before the press has finished.
     view_.swTimerEnabled = true;
@@ -53,6 +55,39 @@ void Stopwatch::start() {
     view_.swPauseVisible = true;
     state_.blnSWRunning = true;
     view_.validateEnabled = false;
+}
+
+void Stopwatch::resume(double elapsed, double at, std::string_view capture) {
+    start();
+    const double steady = steadyStart_;
+    steadyStart_ = at - elapsed;
+    wallStart_ = addSeconds(clock_.now(), steadyStart_ - steady);
+    state_.sngSWStart = foldSeconds(steadyStart_);
+    view_.swTime = elapsedText(state_.sngSWNow, steady);
+    if (!capture.empty()) {
+        view_.swTime1 = std::string(capture);
+        view_.swPause = "Refresh";
+    }
+}
+
+void Stopwatch::showStopped(std::string_view result, std::string_view capture, bool converted) {
+    view_.swBackColor = kYellow;
+    view_.validateEnabled = false;
+    view_.validateTicked = false;
+    view_.swPauseVisible = false;
+    view_.swTime = std::string(result);
+    view_.swTime1 = std::string(capture.empty() ? "0.00" : capture);
+    state_.blnSWReady = false;
+    state_.blnSWRunning = false;
+    if (converted) {
+        view_.timeType = "Hr.....Min...Sec";
+        view_.swButton = "Reset";
+        state_.blnSWResetDue = true;
+    } else {
+        view_.swButton = "H:MM:SS";
+        view_.swPause = "Capture";
+        state_.blnSWStopped = true;
+    }
 }
 
 void Stopwatch::stop() {

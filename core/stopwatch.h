@@ -39,6 +39,17 @@ public:
     // caption; the box "Validate Countdown" enabled unless a countdown runs.
     void reset();
 
+    // A stopwatch brought back from the timing record: running for `elapsed`
+    // seconds already, or stopped (or converted) with its displays as they
+    // were.
+    // `elapsed` counts to the steady reading `at`.
+    void resume(double elapsed, double at, std::string_view capture);
+    void showStopped(std::string_view result, std::string_view capture, bool converted);
+
+    // The running stopwatch's first start: on the steady clock, and as UTC.
+    [[nodiscard]] double steadyStart() const { return steadyStart_; }
+    [[nodiscard]] Date wallStart() const { return wallStart_; }
+
     // Splits one display text into hours, minutes and seconds and returns
     // "hh:mm:ss". Error 13 for a text that is no number; error 6 beyond
     // 32767 hours.
@@ -58,6 +69,7 @@ private:
     WindowView& view_;
     const Clock& clock_;
     double steadyStart_ = 0.0;
+    Date wallStart_ = 0.0;
 };
 
 } // namespace core

@@ -1,11 +1,13 @@
 #pragma once
 // What a timer window gets from outside: the clock, the dialogs, the clock
-// setter and a maker of desktop notifiers. One set serves every window of the
-// process and outlives them all.
+// setter, makers of desktop notifiers and suspend holds, and the timing
+// journal. One set serves every window of the process and outlives them all.
 #include "core/clock.h"
 #include "core/clocksetter.h"
 #include "dialogs.h"
+#include "inhibitor.h"
 #include "notifier.h"
+#include "timingjournal.h"
 
 #include <functional>
 #include <memory>
@@ -20,6 +22,12 @@ struct Services {
     std::function<std::unique_ptr<Notifier>()> makeNotifier = [] {
         return std::make_unique<NullNotifier>();
     };
+    // Each window's hold on suspend while its countdown runs.
+    std::function<std::unique_ptr<Inhibitor>()> makeInhibitor = [] {
+        return std::make_unique<NullInhibitor>();
+    };
+    // The record of the windows' timings for the next start; none: not kept.
+    TimingJournal* journal = nullptr;
 };
 
 } // namespace platform

@@ -29,18 +29,6 @@ Optionen:
 </translation>
     </message>
     <message>
-        <source>
-Qt&apos;s own options work as in every Qt program, among them
--platform NAME, -display DISPLAY, -style STYLE and -reverse.
-See horolux(1).
-</source>
-        <translation>
-Die Qt-eigenen Optionen wirken wie in jedem Qt-Programm, darunter
--platform NAME, -display ANZEIGE, -style STIL und -reverse.
-Siehe horolux(1).
-</translation>
-    </message>
-    <message>
         <source>Try &apos;%1 --help&apos; for more information.
 </source>
         <translation>„%1 --help“ gibt weitere Informationen.
@@ -54,6 +42,30 @@ Siehe horolux(1).
         <source>horolux: no display to open a window on (neither DISPLAY nor WAYLAND_DISPLAY is set); run it in a desktop session, with -platform offscreen, or under xvfb-run.
 </source>
         <translation>horolux: keine Anzeige, um ein Fenster zu öffnen (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt); starten Sie es in einer Desktop-Sitzung, mit -platform offscreen oder mit xvfb-run.
+</translation>
+    </message>
+    <message>
+        <source>  --no-restore   Start with one idle window; keep the recorded timings
+                 for a later start.
+
+Running timings are recorded in $XDG_STATE_HOME/horolux (by default
+~/.local/state/horolux) and come back at the next start; delete the
+files there while Horolux is not running to discard them.
+
+Qt&apos;s own options work as in every Qt program, among them
+-platform NAME, -display DISPLAY, -style STYLE and -reverse.
+See horolux(1).
+</source>
+        <translation>  --no-restore   Mit einem leeren Fenster starten; die aufgezeichneten
+                 Zeitmessungen bleiben für einen späteren Start.
+
+Laufende Zeitmessungen werden in $XDG_STATE_HOME/horolux (standardmäßig
+~/.local/state/horolux) aufgezeichnet und kommen beim nächsten Start zurück;
+löschen Sie die Dateien dort, während Horolux nicht läuft, um sie zu verwerfen.
+
+Die Qt-eigenen Optionen wirken wie in jedem Qt-Programm, darunter
+-platform NAME, -display ANZEIGE, -style STIL und -reverse.
+Siehe horolux(1).
 </translation>
     </message>
 </context>
@@ -201,6 +213,14 @@ werden Ihre Ergebnisse falsch!!</translation>
     <message>
         <source>The countdown has finished.</source>
         <translation>Der Countdown ist abgelaufen.</translation>
+    </message>
+    <message>
+        <source>Countdown done at %1</source>
+        <translation>Countdown um %1 abgelaufen</translation>
+    </message>
+    <message>
+        <source>%1: countdown done at %2</source>
+        <translation>%1: Countdown um %2 abgelaufen</translation>
     </message>
 </context>
 <context>

@@ -28,18 +28,6 @@ Opciones:
 </translation>
     </message>
     <message>
-        <source>
-Qt&apos;s own options work as in every Qt program, among them
--platform NAME, -display DISPLAY, -style STYLE and -reverse.
-See horolux(1).
-</source>
-        <translation>
-Las opciones propias de Qt funcionan como en cualquier programa Qt, entre ellas
--platform NOMBRE, -display PANTALLA, -style ESTILO y -reverse.
-Consulte horolux(1).
-</translation>
-    </message>
-    <message>
         <source>Try &apos;%1 --help&apos; for more information.
 </source>
         <translation>Pruebe «%1 --help» para más información.
@@ -53,6 +41,30 @@ Consulte horolux(1).
         <source>horolux: no display to open a window on (neither DISPLAY nor WAYLAND_DISPLAY is set); run it in a desktop session, with -platform offscreen, or under xvfb-run.
 </source>
         <translation>horolux: no hay ninguna pantalla donde abrir una ventana (no están definidas ni DISPLAY ni WAYLAND_DISPLAY); ejecútelo en una sesión de escritorio, con -platform offscreen o con xvfb-run.
+</translation>
+    </message>
+    <message>
+        <source>  --no-restore   Start with one idle window; keep the recorded timings
+                 for a later start.
+
+Running timings are recorded in $XDG_STATE_HOME/horolux (by default
+~/.local/state/horolux) and come back at the next start; delete the
+files there while Horolux is not running to discard them.
+
+Qt&apos;s own options work as in every Qt program, among them
+-platform NAME, -display DISPLAY, -style STYLE and -reverse.
+See horolux(1).
+</source>
+        <translation>  --no-restore   Empezar con una sola ventana en reposo; las mediciones
+                 guardadas quedan para un inicio posterior.
+
+Las mediciones en curso se guardan en $XDG_STATE_HOME/horolux (por defecto
+~/.local/state/horolux) y vuelven en el siguiente inicio; para descartarlas,
+borre esos archivos mientras Horolux no esté en marcha.
+
+Las opciones propias de Qt funcionan como en cualquier programa Qt, entre ellas
+-platform NOMBRE, -display PANTALLA, -style ESTILO y -reverse.
+Consulte horolux(1).
 </translation>
     </message>
 </context>
@@ -200,6 +212,14 @@ Si cambia el reloj ahora.....
     <message>
         <source>The countdown has finished.</source>
         <translation>La cuenta atrás ha terminado.</translation>
+    </message>
+    <message>
+        <source>Countdown done at %1</source>
+        <translation>Cuenta atrás terminada a las %1</translation>
+    </message>
+    <message>
+        <source>%1: countdown done at %2</source>
+        <translation>%1: cuenta atrás terminada a las %2</translation>
     </message>
 </context>
 <context>

@@ -28,18 +28,6 @@ Options&#xa0;:
 </translation>
     </message>
     <message>
-        <source>
-Qt&apos;s own options work as in every Qt program, among them
--platform NAME, -display DISPLAY, -style STYLE and -reverse.
-See horolux(1).
-</source>
-        <translation>
-Les options propres à Qt fonctionnent comme dans tout programme Qt, dont
--platform NOM, -display ÉCRAN, -style STYLE et -reverse.
-Voir horolux(1).
-</translation>
-    </message>
-    <message>
         <source>Try &apos;%1 --help&apos; for more information.
 </source>
         <translation>Essayez «&#xa0;%1 --help&#xa0;» pour plus d&apos;informations.
@@ -53,6 +41,30 @@ Voir horolux(1).
         <source>horolux: no display to open a window on (neither DISPLAY nor WAYLAND_DISPLAY is set); run it in a desktop session, with -platform offscreen, or under xvfb-run.
 </source>
         <translation>horolux&#xa0;: aucun affichage où ouvrir une fenêtre (ni DISPLAY ni WAYLAND_DISPLAY n&apos;est défini)&#xa0;; lancez-le dans une session de bureau, avec -platform offscreen ou avec xvfb-run.
+</translation>
+    </message>
+    <message>
+        <source>  --no-restore   Start with one idle window; keep the recorded timings
+                 for a later start.
+
+Running timings are recorded in $XDG_STATE_HOME/horolux (by default
+~/.local/state/horolux) and come back at the next start; delete the
+files there while Horolux is not running to discard them.
+
+Qt&apos;s own options work as in every Qt program, among them
+-platform NAME, -display DISPLAY, -style STYLE and -reverse.
+See horolux(1).
+</source>
+        <translation>  --no-restore   Démarrer avec une seule fenêtre au repos&#xa0;; les mesures
+                 enregistrées sont gardées pour un démarrage ultérieur.
+
+Les mesures en cours sont enregistrées dans $XDG_STATE_HOME/horolux (par
+défaut ~/.local/state/horolux) et reviennent au démarrage suivant&#xa0;; pour les
+abandonner, supprimez ces fichiers pendant que Horolux ne tourne pas.
+
+Les options propres à Qt fonctionnent comme dans tout programme Qt, dont
+-platform NOM, -display ÉCRAN, -style STYLE et -reverse.
+Voir horolux(1).
 </translation>
     </message>
 </context>
@@ -200,6 +212,14 @@ vos résultats seront faux&#xa0;!!</translation>
     <message>
         <source>The countdown has finished.</source>
         <translation>Le décompte est terminé.</translation>
+    </message>
+    <message>
+        <source>Countdown done at %1</source>
+        <translation>Décompte terminé à %1</translation>
+    </message>
+    <message>
+        <source>%1: countdown done at %2</source>
+        <translation>%1&#xa0;: décompte terminé à %2</translation>
     </message>
 </context>
 <context>

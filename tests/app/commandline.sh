@@ -10,6 +10,7 @@ program=$1 version=$2 manpage=$3
 unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
 
 work=$(mktemp -d)
+export XDG_STATE_HOME=$work/state # the records of the runs below, not the user's
 xvfb=
 cleanup() {
   if [ -n "$xvfb" ]; then

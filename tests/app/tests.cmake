@@ -43,3 +43,18 @@ endif()
 # The translation test brings each .ts file up to date in a copy with lupdate.
 target_compile_definitions(test_app_translations PRIVATE
     HOROLUX_SOURCE_DIR="${PROJECT_SOURCE_DIR}" HOROLUX_LUPDATE="$<TARGET_FILE:Qt6::lupdate>")
+
+# Timings that outlive the program: the real program killed and started again
+# on a private Xvfb, with a private XDG_STATE_HOME and dbusmock's notification
+# server on a private session bus. Skipped without the benchmarks' X client.
+if(HOROLUX_LINUX_DESKTOP)
+    add_test(NAME app.restore_program
+        COMMAND /usr/bin/python3 ${CMAKE_CURRENT_LIST_DIR}/../support/private_bus.py
+                --session --mock notification_daemon --
+                /usr/bin/python3 ${CMAKE_CURRENT_LIST_DIR}/restore.py
+                $<TARGET_FILE:horolux> "$<$<TARGET_EXISTS:xprobe>:$<TARGET_FILE:xprobe>>")
+    set_tests_properties(app.restore_program PROPERTIES
+        ENVIRONMENT "LC_ALL=C.UTF-8"
+        SKIP_RETURN_CODE 77
+        TIMEOUT 120)
+endif()

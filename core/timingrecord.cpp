@@ -1,0 +1,236 @@
+#include "timingrecord.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonParseError>
+
+#include <cmath>
+#include <optional>
+#include <stdexcept>
+
+namespace core {
+
+namespace {
+
+constexpr qsizetype kMaxIdentification = 256; // characters; the box takes fewer
+constexpr qsizetype kMaxDisplay = 32;         // characters of a display text
+constexpr qsizetype kMaxBootId = 64;
+constexpr double kMaxBootSeconds = 1e10; // some 300 years of uptime
+constexpr double kMaxUtcMs = 1e14;       // the year 5138
+constexpr double kMaxCoordinate = 1e6;   // pixels
+constexpr int kMaxProblemsNamed = 3;     // in the one line that says what was set aside
+
+const QString kStopwatchStates[] = {QStringLiteral("idle"), QStringLiteral("running"),
+                                    QStringLiteral("stopped"), QStringLiteral("converted")};
+
+QJsonObject toJson(const Instant& instant) {
+    return {{QStringLiteral("boot"), instant.bootSeconds},
+            {QStringLiteral("bootId"), instant.bootId},
+            {QStringLiteral("utcMs"), static_cast<double>(instant.utcMs)}};
+}
+
+// A field that is not sound: the window that holds it is set aside.
+class Unsound : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+[[noreturn]] void unsound(const QString& field, const char* why) {
+    throw Unsound(QStringLiteral("%1 %2").arg(field, QLatin1String(why)).toStdString());
+}
+
+double number(const QJsonObject& object, const QString& field, double low, double high) {
+    const QJsonValue value = object.value(field);
+    if (!value.isDouble()) {
+        unsound(field, "is not a number");
+    }
+    const double n = value.toDouble();
+    if (!std::isfinite(n) || n < low || n > high) {
+        unsound(field, "is out of range");
+    }
+    return n;
+}
+
+QString text(const QJsonObject& object, const QString& field, qsizetype longest) {
+    const QJsonValue value = object.value(field);
+    if (value.isUndefined()) {
+        return {};
+    }
+    if (!value.isString()) {
+        unsound(field, "is not a text");
+    }
+    QString s = value.toString();
+    if (s.size() > longest) {
+        unsound(field, "is too long");
+    }
+    for (const QChar c : s) {
+        if (c.category() == QChar::Other_Control || c.isSurrogate()) {
+            unsound(field, "holds a control character");
+        }
+    }
+    return s;
+}
+
+bool flag(const QJsonObject& object, const QString& field) {
+    const QJsonValue value = object.value(field);
+    if (value.isUndefined()) {
+        return false;
+    }
+    if (!value.isBool()) {
+        unsound(field, "is not true or false");
+    }
+    return value.toBool();
+}
+
+QJsonObject member(const QJsonObject& object, const QString& field) {
+    const QJsonValue value = object.value(field);
+    if (!value.isObject()) {
+        unsound(field, "is missing or not an object");
+    }
+    return value.toObject();
+}
+
+Instant instant(const QJsonObject& object, const QString& field) {
+    const QJsonObject o = member(object, field);
+    Instant i;
+    i.bootSeconds = number(o, QStringLiteral("boot"), 0.0, kMaxBootSeconds);
+    i.bootId = text(o, QStringLiteral("bootId"), kMaxBootId);
+    const double ms = number(o, QStringLiteral("utcMs"), 0.0, kMaxUtcMs);
+    if (ms != std::floor(ms)) {
+        unsound(field, "has a fraction of a millisecond");
+    }
+    i.utcMs = static_cast<std::int64_t>(ms);
+    return i;
+}
+
+WindowRecord window(const QJsonObject& o) {
+    WindowRecord w;
+    w.identification = text(o, QStringLiteral("id"), kMaxIdentification);
+    if (o.contains(QStringLiteral("x")) || o.contains(QStringLiteral("y"))) {
+        w.placed = true;
+        w.x = static_cast<int>(number(o, QStringLiteral("x"), -kMaxCoordinate, kMaxCoordinate));
+        w.y = static_cast<int>(number(o, QStringLiteral("y"), -kMaxCoordinate, kMaxCoordinate));
+    }
+    const QJsonObject sw = member(o, QStringLiteral("stopwatch"));
+    const QString state = text(sw, QStringLiteral("state"), kMaxDisplay);
+    std::optional<int> phase;
+    for (int i = 0; i < 4; ++i) {
+        if (state == kStopwatchStates[i]) {
+            phase = i;
+        }
+    }
+    if (!phase) {
+        unsound(QStringLiteral("stopwatch state"), "is unknown");
+    }
+    w.stopwatch = static_cast<WindowRecord::Stopwatch>(*phase);
+    if (w.stopwatch == WindowRecord::Stopwatch::Running) {
+        w.started = instant(sw, QStringLiteral("since"));
+    }
+    if (w.stopwatch == WindowRecord::Stopwatch::Stopped ||
+        w.stopwatch == WindowRecord::Stopwatch::Converted) {
+        w.result = text(sw, QStringLiteral("result"), kMaxDisplay);
+    }
+    if (w.stopwatch != WindowRecord::Stopwatch::Idle) {
+        w.capture = text(sw, QStringLiteral("capture"), kMaxDisplay);
+    }
+    const QJsonValue cd = o.value(QStringLiteral("countdown"));
+    if (!cd.isUndefined()) {
+        if (!cd.isObject()) {
+            unsound(QStringLiteral("countdown"), "is not an object");
+        }
+        w.countdownRunning = true;
+        w.countdownEnd = instant(cd.toObject(), QStringLiteral("end"));
+        w.validates = flag(cd.toObject(), QStringLiteral("validates"));
+    }
+    return w;
+}
+
+} // namespace
+
+QByteArray toJson(const TimingRecord& record) {
+    QJsonArray windows;
+    for (const WindowRecord& w : record.windows) {
+        QJsonObject o{{QStringLiteral("id"), w.identification}};
+        if (w.placed) {
+            o.insert(QStringLiteral("x"), w.x);
+            o.insert(QStringLiteral("y"), w.y);
+        }
+        QJsonObject sw{{QStringLiteral("state"), kStopwatchStates[static_cast<int>(w.stopwatch)]}};
+        if (w.stopwatch == WindowRecord::Stopwatch::Running) {
+            sw.insert(QStringLiteral("since"), toJson(w.started));
+        }
+        if (w.stopwatch == WindowRecord::Stopwatch::Stopped ||
+            w.stopwatch == WindowRecord::Stopwatch::Converted) {
+            sw.insert(QStringLiteral("result"), w.result);
+        }
+        if (w.stopwatch != WindowRecord::Stopwatch::Idle) {
+            sw.insert(QStringLiteral("capture"), w.capture);
+        }
+        o.insert(QStringLiteral("stopwatch"), sw);
+        if (w.countdownRunning) {
+            o.insert(QStringLiteral("countdown"),
+                     QJsonObject{{QStringLiteral("end"), toJson(w.countdownEnd)},
+                                 {QStringLiteral("validates"), w.validates}});
+        }
+        windows.append(o);
+    }
+    const QJsonObject root{{QStringLiteral("format"), kRecordFormat},
+                           {QStringLiteral("windows"), windows}};
+    return QJsonDocument(root).toJson(QJsonDocument::Compact);
+}
+
+ParsedRecord parseRecord(const QByteArray& bytes) {
+    ParsedRecord parsed;
+    if (bytes.size() > kMaxRecordBytes) {
+        parsed.setAside = QStringLiteral("larger than %1 bytes").arg(kMaxRecordBytes);
+        return parsed;
+    }
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject()) {
+        parsed.setAside = bytes.isEmpty() ? QStringLiteral("empty")
+                                          : QStringLiteral("not a record (%1 at byte %2)")
+                                                .arg(error.errorString())
+                                                .arg(error.offset);
+        return parsed;
+    }
+    const QJsonObject root = document.object();
+    if (root.value(QStringLiteral("format")) != QJsonValue(kRecordFormat)) {
+        parsed.setAside = QStringLiteral("of an unknown format");
+        return parsed;
+    }
+    const QJsonValue windows = root.value(QStringLiteral("windows"));
+    if (!windows.isArray()) {
+        parsed.setAside = QStringLiteral("without a list of windows");
+        return parsed;
+    }
+    const QJsonArray list = windows.toArray();
+    if (list.size() > kMaxRecordWindows) {
+        parsed.setAside =
+            QStringLiteral("%1 windows, more than %2").arg(list.size()).arg(kMaxRecordWindows);
+        return parsed;
+    }
+    QStringList problems;
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        try {
+            if (!list[i].isObject()) {
+                unsound(QStringLiteral("entry"), "is not an object");
+            }
+            parsed.record.windows.push_back(window(list[i].toObject()));
+        } catch (const Unsound& e) {
+            problems.append(
+                QStringLiteral("window %1: %2").arg(i + 1).arg(QString::fromUtf8(e.what())));
+        }
+    }
+    if (!problems.isEmpty()) {
+        const qsizetype more = problems.size() - kMaxProblemsNamed;
+        parsed.setAside = problems.mid(0, kMaxProblemsNamed).join(QStringLiteral("; "));
+        if (more > 0) {
+            parsed.setAside += QStringLiteral("; %1 more").arg(more);
+        }
+    }
+    return parsed;
+}
+
+} // namespace core

@@ -1,0 +1,65 @@
+#pragma once
+// The record of a process's timer windows that outlives the process: what each
+// window was timing, kept on disk while the program runs and read back at the
+// next start. Instants are kept twice: on the boot-time clock with the boot's
+// id, exact within one boot whatever the wall clock does, and as UTC wall-clock
+// time, for after a reboot.
+//
+// Everything read back is untrusted: the parser checks every field's type and
+// range and sets aside what is not sound, saying why in one line.
+#include <QByteArray>
+#include <QString>
+
+#include <cstdint>
+#include <vector>
+
+namespace core {
+
+// One instant on both clocks.
+struct Instant {
+    double bootSeconds = 0.0; // the boot-time clock, seconds since the boot
+    QString bootId;           // the boot's id; empty where the system has none
+    std::int64_t utcMs = 0;   // milliseconds since 1970-01-01 00:00 UTC
+    friend bool operator==(const Instant&, const Instant&) = default;
+};
+
+struct WindowRecord {
+    QString identification; // the I.D. text
+    bool placed = false;    // x and y hold the window's position
+    int x = 0;
+    int y = 0;
+
+    enum class Stopwatch { Idle, Running, Stopped, Converted };
+    Stopwatch stopwatch = Stopwatch::Idle;
+    Instant started; // Running: the first start
+    QString result;  // Stopped, Converted: the main display
+    QString capture; // Running, Stopped, Converted: the capture display
+
+    bool countdownRunning = false;
+    Instant countdownEnd;
+    bool validates = false; // "Validate Countdown" ties the countdown to the stopwatch
+
+    // A stopwatch or a countdown that is not idle: worth bringing back.
+    [[nodiscard]] bool timing() const { return stopwatch != Stopwatch::Idle || countdownRunning; }
+    friend bool operator==(const WindowRecord&, const WindowRecord&) = default;
+};
+
+struct TimingRecord {
+    std::vector<WindowRecord> windows;
+    friend bool operator==(const TimingRecord&, const TimingRecord&) = default;
+};
+
+// Limits of what is read back.
+inline constexpr qsizetype kMaxRecordBytes = qsizetype{256} * 1024;
+inline constexpr int kMaxRecordWindows = 64;
+inline constexpr int kRecordFormat = 1;
+
+[[nodiscard]] QByteArray toJson(const TimingRecord& record);
+
+struct ParsedRecord {
+    TimingRecord record; // the sound windows
+    QString setAside;    // empty when all was sound; otherwise one line saying what was not
+};
+[[nodiscard]] ParsedRecord parseRecord(const QByteArray& bytes);
+
+} // namespace core

@@ -1,0 +1,41 @@
+#include "timingjournal.h"
+
+#include <algorithm>
+
+namespace platform {
+
+void TimingJournal::update(const void* window, const core::WindowRecord& record) {
+    const auto it = std::find_if(windows_.begin(), windows_.end(),
+                                 [window](const auto& entry) { return entry.first == window; });
+    if (it == windows_.end()) {
+        windows_.emplace_back(window, record);
+    } else if (it->second == record) {
+        return;
+    } else {
+        it->second = record;
+    }
+    save();
+}
+
+void TimingJournal::drop(const void* window) {
+    if (keeping_) {
+        return;
+    }
+    const auto it = std::find_if(windows_.begin(), windows_.end(),
+                                 [window](const auto& entry) { return entry.first == window; });
+    if (it != windows_.end()) {
+        windows_.erase(it);
+        save();
+    }
+}
+
+void TimingJournal::save() {
+    core::TimingRecord record;
+    record.windows.reserve(windows_.size());
+    for (const auto& entry : windows_) {
+        record.windows.push_back(entry.second);
+    }
+    store_.save(std::move(record));
+}
+
+} // namespace platform

@@ -1,0 +1,35 @@
+#pragma once
+// The timing record of the whole process, put together from its windows'
+// records: a window reports its record after every handler, and the store is
+// asked to save only when some window's record changed.
+#include "core/timingrecord.h"
+#include "timingstore.h"
+
+#include <utility>
+#include <vector>
+
+namespace platform {
+
+class TimingJournal {
+public:
+    explicit TimingJournal(TimingStore& store) : store_(store) {}
+
+    // The window's record as it is now; saved when it changed.
+    void update(const void* window, const core::WindowRecord& record);
+    // The user closed the window: its timing is not kept.
+    void drop(const void* window);
+    // The program ends by the session's or the system's doing, not the user's:
+    // the windows closed from now on keep their timings.
+    void keepAll() { keeping_ = true; }
+
+    [[nodiscard]] QString bootId() const { return store_.bootId(); }
+
+private:
+    void save();
+
+    TimingStore& store_;
+    std::vector<std::pair<const void*, core::WindowRecord>> windows_; // in the order they opened
+    bool keeping_ = false;
+};
+
+} // namespace platform

@@ -1,0 +1,182 @@
+// The timing record read back at start: its format round trip, hostile
+// records, and what comes back of a recorded window.
+#include "core/restore.h"
+#include "core/timingrecord.h"
+
+#include <QTest>
+
+using core::Instant;
+using core::Restored;
+using core::WindowRecord;
+using Sw = WindowRecord::Stopwatch;
+
+Q_DECLARE_METATYPE(WindowRecord)
+
+namespace {
+
+const QString kBoot = QStringLiteral("0d6c2b4e-8f1a-4c55-9e3b-7a2f10c9d8e1");
+constexpr std::int64_t kNowMs = 1772409600000; // 2026-03-02 00:00 UTC
+constexpr double kNowBoot = 5000.0;
+
+WindowRecord running(double bootStart, const QString& boot, std::int64_t utcStart) {
+    WindowRecord w;
+    w.identification = QStringLiteral("Oven");
+    w.stopwatch = Sw::Running;
+    w.started = {bootStart, boot, utcStart};
+    w.capture = QStringLiteral("12.50");
+    return w;
+}
+
+WindowRecord counting(double bootEnd, std::int64_t utcEnd, bool validates) {
+    WindowRecord w = running(kNowBoot - 100, kBoot, kNowMs - 100000);
+    w.countdownRunning = true;
+    w.countdownEnd = {bootEnd, kBoot, utcEnd};
+    w.validates = validates;
+    return w;
+}
+
+} // namespace
+
+class TestTimingRecord : public QObject {
+    Q_OBJECT
+private slots:
+    void roundTrip() {
+        core::TimingRecord record;
+        WindowRecord placed = counting(7000.25, kNowMs + 2000250, true);
+        placed.placed = true;
+        placed.x = -40;
+        placed.y = 300;
+        placed.identification = QStringLiteral("Ofen \"3\" ü");
+        WindowRecord stopped;
+        stopped.stopwatch = Sw::Converted;
+        stopped.result = QStringLiteral("01:02:03");
+        stopped.capture = QStringLiteral("00:00:10");
+        record.windows = {placed, stopped, WindowRecord{}};
+        const core::ParsedRecord back = core::parseRecord(core::toJson(record));
+        QCOMPARE(back.setAside, QString());
+        QVERIFY(back.record == record);
+    }
+
+    void hostile_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("sound");   // windows kept
+        QTest::addColumn<QString>("why"); // in the line that says what was set aside
+        const QByteArray ok = R"({"stopwatch":{"state":"idle"}})";
+        const auto doc = [](const QByteArray& windows) {
+            return R"({"format":1,"windows":[)" + windows + "]}";
+        };
+        QTest::newRow("empty") << QByteArray() << 0 << "empty";
+        QTest::newRow("truncated") << doc(ok).chopped(3) << 0 << "not a record";
+        QTest::newRow("garbage") << QByteArray("\x00\xff{{", 4) << 0 << "not a record";
+        QTest::newRow("other format")
+            << QByteArray(R"({"format":2,"windows":[]})") << 0 << "unknown format";
+        QTest::newRow("windows not a list")
+            << QByteArray(R"({"format":1,"windows":{}})") << 0 << "list of windows";
+        QTest::newRow("oversized") << QByteArray(core::kMaxRecordBytes + 1, ' ') << 0 << "larger";
+        QByteArray many = "{}";
+        for (int i = 1; i < 10000; ++i) {
+            many += ",{}";
+        }
+        QTest::newRow("10000 windows") << doc(many) << 0 << "more than 64";
+        QTest::newRow("NaN is no JSON")
+            << doc(R"({"x":NaN,"y":0,"stopwatch":{"state":"idle"}})") << 0 << "not a record";
+        QTest::newRow("huge x") << doc(R"({"x":1e300,"y":0,"stopwatch":{"state":"idle"}},)" + ok)
+                                << 1 << "window 1: x is out of range";
+        QTest::newRow("negative boot")
+            << doc(R"({"stopwatch":{"state":"running","since":{"boot":-1,"utcMs":0}}})") << 0
+            << "boot is out of range";
+        QTest::newRow("fractional ms")
+            << doc(R"({"stopwatch":{"state":"running","since":{"boot":1,"utcMs":0.5}}})") << 0
+            << "fraction";
+        QTest::newRow("wrong types") << doc(ok + R"(,7,{"id":3,"stopwatch":{"state":"idle"}})") << 1
+                                     << "window 2: entry is not an object; window 3: id";
+        QTest::newRow("unknown state")
+            << doc(R"({"stopwatch":{"state":"paused"}})") << 0 << "unknown";
+        QTest::newRow("no stopwatch") << doc("{}") << 0 << "stopwatch is missing";
+        QTest::newRow("countdown without end")
+            << doc(R"({"stopwatch":{"state":"idle"},"countdown":{"validates":true}})") << 0
+            << "end is missing";
+        QTest::newRow("long result")
+            << doc(R"({"stopwatch":{"state":"stopped","result":")" + QByteArray(40, '9') + R"("}})")
+            << 0 << "result is too long";
+        QTest::newRow("control character")
+            << doc(R"({"id":"a\u0007b","stopwatch":{"state":"idle"}})") << 0 << "control";
+        QTest::newRow("bad validates")
+            << doc(R"({"stopwatch":{"state":"idle"},"countdown":{"end":{"boot":1,"utcMs":1},"validates":"yes"}})")
+            << 0 << "validates is not true or false";
+    }
+    void hostile() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, sound);
+        QFETCH(QString, why);
+        const core::ParsedRecord parsed = core::parseRecord(bytes);
+        QCOMPARE(int(parsed.record.windows.size()), sound);
+        QVERIFY2(parsed.setAside.contains(why), qPrintable(parsed.setAside));
+        QVERIFY(!parsed.setAside.contains(QLatin1Char('\n')));
+    }
+
+    void restore_data() {
+        QTest::addColumn<WindowRecord>("record");
+        QTest::addColumn<QString>("bootNow");
+        QTest::addColumn<int>("stopwatch"); // Sw
+        QTest::addColumn<double>("elapsed");
+        QTest::addColumn<int>("countdown"); // Restored::Countdown
+        QTest::addColumn<double>("remaining");
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<bool>("dropped"); // something recorded did not come back
+        const auto none = int(Restored::Countdown::None);
+        const auto on = int(Restored::Countdown::Running);
+        const auto ended = int(Restored::Countdown::Ended);
+        // The wall clock was set back an hour during the run: the same boot
+        // goes by the boot-time clock, another boot by the wall clock.
+        const WindowRecord wallSetBack = running(kNowBoot - 600, kBoot, kNowMs + 3000000);
+        QTest::newRow("same boot: boot-time clock")
+            << wallSetBack << kBoot << int(Sw::Running) << 600.0 << none << 0.0 << "" << false;
+        QTest::newRow("after a reboot: wall clock")
+            << running(9000, kBoot, kNowMs - 7200000) << "other" << int(Sw::Running) << 7200.0
+            << none << 0.0 << "" << false;
+        QTest::newRow("from the future")
+            << wallSetBack << "other" << int(Sw::Idle) << 0.0 << none << 0.0 << "" << true;
+        QTest::newRow("more than ten years")
+            << running(1, kBoot, kNowMs - 3700LL * 86400000) << "other" << int(Sw::Idle) << 0.0
+            << none << 0.0 << "" << true;
+        QTest::newRow("boot-time ahead of now on the same boot")
+            << running(kNowBoot + 1, kBoot, kNowMs) << kBoot << int(Sw::Idle) << 0.0 << none << 0.0
+            << "" << true;
+        QTest::newRow("no boot id: wall clock")
+            << running(kNowBoot - 5, QString(), kNowMs - 60000) << "" << int(Sw::Running) << 60.0
+            << none << 0.0 << "" << false;
+        QTest::newRow("countdown to run on")
+            << counting(kNowBoot + 90, kNowMs, false) << kBoot << int(Sw::Running) << 100.0 << on
+            << 90.0 << "" << false;
+        QTest::newRow("countdown ended, not validating")
+            << counting(kNowBoot - 30, kNowMs, false) << kBoot << int(Sw::Running) << 100.0 << ended
+            << -30.0 << "" << false;
+        QTest::newRow("countdown ended, stopwatch stopped at its end")
+            << counting(kNowBoot - 30, kNowMs, true) << kBoot << int(Sw::Stopped) << 100.0 << ended
+            << -30.0 << "70.00" << false;
+        QTest::newRow("countdown ended before a reboot")
+            << counting(1, kNowMs - 60000, false) << "other" << int(Sw::Running) << 100.0 << ended
+            << -60.0 << "" << false;
+        QTest::newRow("countdown beyond 24 hours")
+            << counting(kNowBoot + 90000, kNowMs, false) << kBoot << int(Sw::Running) << 100.0
+            << none << 0.0 << "" << true;
+    }
+    void restore() {
+        QFETCH(WindowRecord, record);
+        QFETCH(QString, bootNow);
+        const Restored r = core::restore(record, {bootNow, kNowBoot, kNowMs});
+        QTEST(int(r.stopwatch), "stopwatch");
+        QTEST(r.elapsed, "elapsed");
+        QTEST(int(r.countdown), "countdown");
+        QTEST(r.remaining, "remaining");
+        QTEST(r.result, "result");
+        QTEST(!r.dropped.isEmpty(), "dropped");
+        if (r.countdown == Restored::Countdown::Ended) {
+            QCOMPARE(r.endedUtcMs, kNowMs + std::int64_t(r.remaining * 1000));
+        }
+    }
+};
+
+QTEST_APPLESS_MAIN(TestTimingRecord)
+#include "test_timingrecord.moc"
