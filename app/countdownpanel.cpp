@@ -43,15 +43,16 @@ void frmStopwatch::countdownFinished() {
         return;
     }
     const std::string summary = core::Countdown::doneSummary(Text1->text().toStdString());
-    notifier_->show(QString::fromStdString(summary), QStringLiteral(QT_TRANSLATE_NOOP("Notification", "The countdown has finished.")),
-                    [this] {
-                        // The notification picked: this window comes to the front.
-                        if (isMinimized()) {
-                            showNormal();
-                        }
-                        raise();
-                        activateWindow();
-                    });
+    notifier_->show(
+        QString::fromStdString(summary),
+        QStringLiteral(QT_TRANSLATE_NOOP("Notification", "The countdown has finished.")), [this] {
+            // The notification picked: this window comes to the front.
+            if (isMinimized()) {
+                showNormal();
+            }
+            raise();
+            activateWindow();
+        });
 }
 
 void frmStopwatch::cmdReset_Click() {

@@ -3,14 +3,14 @@
 #include "commandline.h"
 #include "frmStopwatch.h"
 #include "palette.h"
-#include "placement.h"
 #include "persistence.h"
+#include "placement.h"
 #include "platform/clocksetters.h"
 #include "platform/colorscheme.h"
 #include "platform/dialogs.h"
 #include "platform/systemclock.h"
-#include "platform/translation.h"
 #include "platform/timingjournal.h"
+#include "platform/translation.h"
 
 #include <QApplication>
 

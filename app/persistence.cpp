@@ -92,7 +92,8 @@ void frmStopwatch::recordTiming() {
     }
     if (tmrCountdown->isEnabled()) {
         record.countdownRunning = true;
-        record.countdownEnd = {timer_.countdown.steadyEnd(), journal->bootId(), utcMs(timer_.state.datCDEnd)};
+        record.countdownEnd = {timer_.countdown.steadyEnd(), journal->bootId(),
+                               utcMs(timer_.state.datCDEnd)};
         record.validates = chkCDCheck->isChecked();
     }
     journal->update(this, record);
@@ -121,7 +122,7 @@ void frmStopwatch::restoreTiming(const core::WindowRecord& record, const core::R
         timer_.stopwatch.resume(restored.elapsed, restored.at, restored.capture.toStdString());
     } else if (restored.stopwatch != Sw::Idle) {
         timer_.stopwatch.showStopped(restored.result.toStdString(), restored.capture.toStdString(),
-                               restored.stopwatch == Sw::Converted);
+                                     restored.stopwatch == Sw::Converted);
     }
     if (restored.countdown == core::Restored::Countdown::Running) {
         timer_.countdown.resume(restored.remaining, restored.at, restored.validates);
@@ -135,11 +136,13 @@ void frmStopwatch::restoreTiming(const core::WindowRecord& record, const core::R
         services_.dialogs.beep();
         const std::string summary = core::Countdown::doneSummary(
             Text1->text().toStdString(), core::localClockTime(restored.endedUtcMs).toStdString());
-        notifier_->show(QString::fromStdString(summary),
-                        QStringLiteral(QT_TRANSLATE_NOOP("Notification", "The countdown has finished.")), [this] {
-                            raise();
-                            activateWindow();
-                        });
+        notifier_->show(
+            QString::fromStdString(summary),
+            QStringLiteral(QT_TRANSLATE_NOOP("Notification", "The countdown has finished.")),
+            [this] {
+                raise();
+                activateWindow();
+            });
     }
     recordTiming();
 }

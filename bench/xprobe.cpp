@@ -632,13 +632,11 @@ int main(int argc, char** argv) {
         int words;
     };
     static constexpr Command kCommands[] = {
-        {"start", start, -3},       {"click", click, 3},
-        {"type", type, 2},
-        {"click-map", clickMap, 3}, {"move", move, 4},
-        {"respond", respond, 8},    {"count", count, -7},
-        {"layout", places, 1},      {"wm", waitForWindowManager, 1},
-        {"client", client, 2},      {"iconify", iconify, 2},
-        {"restore", restore, 6},    {"desktop", desktop, 2},
+        {"start", start, -3},       {"click", click, 3},     {"type", type, 2},
+        {"click-map", clickMap, 3}, {"move", move, 4},       {"respond", respond, 8},
+        {"count", count, -7},       {"layout", places, 1},   {"wm", waitForWindowManager, 1},
+        {"client", client, 2},      {"iconify", iconify, 2}, {"restore", restore, 6},
+        {"desktop", desktop, 2},
     };
     for (const Command& c : kCommands) {
         if (argc > 1 && std::strcmp(argv[1], c.name) == 0) {

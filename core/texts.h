@@ -41,8 +41,9 @@ inline constexpr ComposedText kCountdownDoneAt{
     "Notification", QT_TRANSLATE_NOOP("Notification", "Countdown done at %1")};
 inline constexpr ComposedText kCountdownDoneForAt{
     "Notification", QT_TRANSLATE_NOOP("Notification", "%1: countdown done at %2")};
-inline constexpr std::array kComposedTexts{kClockNotChanged, kTimeServiceRefused, kSystemRefused,
-                                           kCountdownDoneFor,  kCountdownDoneAt,    kCountdownDoneForAt};
+inline constexpr std::array kComposedTexts{kClockNotChanged, kTimeServiceRefused,
+                                           kSystemRefused,   kCountdownDoneFor,
+                                           kCountdownDoneAt, kCountdownDoneForAt};
 
 // The pattern with "%1", "%2", ... replaced by the pieces in order.
 [[nodiscard]] std::string compose(const ComposedText& text,

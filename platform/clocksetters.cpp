@@ -190,9 +190,10 @@ void LocalTimeClockSetter::setClock(std::int64_t microsecondsUtc) {
 #endif
 
 void UnavailableClockSetter::setClock(std::int64_t /*microsecondsUtc*/) {
-    throw ClockNotSet(QT_TRANSLATE_NOOP(
-                          "Messages", "Setting the computer's clock is not available on this system."),
-                      ClockNotSet::Cause::NoService);
+    throw ClockNotSet(
+        QT_TRANSLATE_NOOP("Messages",
+                          "Setting the computer's clock is not available on this system."),
+        ClockNotSet::Cause::NoService);
 }
 
 std::unique_ptr<ClockSetter> makeSystemClockSetter() {
