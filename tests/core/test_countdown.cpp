@@ -332,6 +332,25 @@ private slots:
         }
     }
 
+    // A suspend stops the ticks, not time: the first tick after the resume
+    // shows the time left then, or finishes when the end passed meanwhile.
+    void suspendDuringACountdown_data() {
+        QTest::addColumn<double>("asleep"); // seconds, from 10 s into a 1-minute countdown
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("past the end") << 3600.0 << "DONE";
+        QTest::newRow("not past the end") << 20.0 << "0:00:30";
+    }
+    void suspendDuringACountdown() {
+        QFETCH(double, asleep);
+        QFETCH(QString, expected);
+        Models c;
+        c.startWith(QStringLiteral("1.00"));
+        QVERIFY(c.tickAt(10));
+        QVERIFY(c.tickAt(10 + asleep));
+        QCOMPARE(shown(c.view.cdTime), expected);
+        QCOMPARE(c.beeps, expected == "DONE" ? 1 : 0);
+    }
+
     // The stopwatch's conversion and Reset write the idle caption during a
     // countdown; the next tick writes the time left again.
     void otherCaptionWriters() {
