@@ -5,6 +5,7 @@
 
 #include "platform/timer.h"
 
+#include <QLatin1String>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -24,7 +25,13 @@ void frmStopwatch::cmdSWButton_Click() {
 }
 
 void frmStopwatch::tmrSWTimer_Timer() {
-    timer_.view.swTime.read(txtSWTime->text().toStdString());
+    // The display as the model last wrote it, read back only when it shows
+    // something else: reading it on every tick would allocate 200 times a second.
+    const std::string& written = *timer_.view.swTime;
+    if (txtSWTime->text() !=
+        QLatin1String(written.data(), static_cast<qsizetype>(written.size()))) {
+        timer_.view.swTime.read(txtSWTime->text().toStdString());
+    }
     timer_.tickStopwatch();
     showView();
 }
