@@ -8,7 +8,8 @@ bench/bare_window, a plain Qt window of the same size.
                                                   ACCURACY_SECONDS=30)
 
 PART: pair (one window against the bare one), accuracy, twenty (twenty
-windows), micro (the micro-benchmarks), minimized (openbox); all by default.
+windows), micro (the micro-benchmarks), minimized (openbox), restore (a start
+that brings back twenty recorded timings); all by default.
 BEFORE=PROGRAM runs the minimized part on a second build too, e.g. one from
 before a change, and prints it in the second column. Every run gets its own
 session bus and its own XDG folders; the README says how each figure is taken.
@@ -25,7 +26,7 @@ import time
 from pathlib import Path
 
 BUILD = Path(sys.argv[1] if len(sys.argv) > 1 else "build")
-PARTS = sys.argv[2:] or ["pair", "accuracy", "twenty", "micro", "minimized"]
+PARTS = sys.argv[2:] or ["pair", "accuracy", "twenty", "micro", "minimized", "restore"]
 RUNS = int(os.environ.get("RUNS", "5"))
 BEFORE = os.environ.get("BEFORE", "")
 XPROBE, HOROLUX, BARE = BUILD / "bench/xprobe", BUILD / "app/horolux", BUILD / "bench/bare_window"
@@ -285,11 +286,41 @@ def micro():
     subprocess.run([BUILD / "bench/bench_handlers", "--benchmark_repetitions=5",
                     "--benchmark_report_aggregates_only=true", "--benchmark_out=%s" % out,
                     "--benchmark_out_format=json"], check=True, env=dict(os.environ, QT_QPA_PLATFORM="offscreen"))
-    for b in json.loads(out.read_text())["benchmarks"]:
+    record = BUILD / "bench/record.json"
+    subprocess.run([BUILD / "bench/bench_record", "--benchmark_repetitions=5",
+                    "--benchmark_report_aggregates_only=true", "--benchmark_out=%s" % record,
+                    "--benchmark_out_format=json"], check=True, stdout=subprocess.DEVNULL)
+    for b in json.loads(out.read_text())["benchmarks"] + json.loads(record.read_text())["benchmarks"]:
         if b.get("aggregate_name") == "median":
             note("micro." + b["run_name"], b["cpu_time"] * {"ns": 1e-3, "us": 1.0, "ms": 1e3}[b["time_unit"]])
             if "allocs" in b:
                 note("micro.%s.allocs" % b["run_name"], b["allocs"])
+
+
+def measure_restore():
+    """A start that brings back twenty running stopwatches left by a process that
+    ended: from exec until all twenty windows are mapped, against a start with
+    nothing to bring back."""
+    folder = Path(os.environ["XDG_STATE_HOME"]) / "horolux"
+    folder.mkdir(mode=0o700, exist_ok=True)
+    utc_ms = int(time.time() * 1000) - 60000
+    windows = [{"id": "Timer %d" % i, "x": (i % 5) * 524, "y": (i // 5) * 300,
+                "stopwatch": {"state": "running", "since": {"boot": 1.0, "bootId": "another-boot", "utcMs": utc_ms},
+                              "capture": "0.00"}} for i in range(20)]
+    record = folder / "bench.json"
+    record.write_text(json.dumps({"format": 1, "windows": windows}))
+    os.chmod(record, 0o600)
+    f = fields(probe("start-all", 20, WORK / "restore.log", HOROLUX))
+    programs.append(int(f["pid"]))
+    note("restore.twenty_ms", f["ms"])
+    stop_program(int(f["pid"]))  # SIGTERM keeps the timings: discard them for the next run
+    for left in folder.glob("*.json*"):
+        left.unlink()
+    w = start(HOROLUX, log_name="restore-none")
+    note("restore.none_ms", w.startup_ms)
+    stop_program(w.pid)
+    for left in folder.glob("*.json*"):
+        left.unlink()
 
 
 def key_values(command, prefix):
@@ -350,6 +381,11 @@ def run():
             log("run %d of %d: twenty windows (load %s)" % (i + 1, RUNS, load()))
             attempt(measure_twenty)
             key_values([BUILD / "bench/bench_ticks", "20", "10"], "ticks.")
+    if "restore" in PARTS:
+        start_xvfb("2620x1500")
+        for i in range(RUNS):
+            log("run %d of %d: a start that brings back twenty timings (load %s)" % (i + 1, RUNS, load()))
+            attempt(measure_restore)
     if "minimized" in PARTS:
         start_xvfb("1280x1024")
         # openbox without the animation of minimizing and restoring, which only delays the window.
@@ -428,6 +464,15 @@ def table():
         row("Stopwatch model's tick alone (us, fake clock)", value("micro.stopwatchModelTick"), digits=4)
         row("Stopwatch model's tick: mallocs per tick", value("micro.stopwatchModelTick.allocs"), None, "0",
             "h == 0", 2)
+    if "micro" in PARTS:
+        row("Recording a changed timing, window's thread (us)", value("micro.recordChanged"), None, "<= 100",
+            "h <= 100", 3)
+        row("Recording an unchanged timing (us)", value("micro.recordUnchanged"), digits=3)
+    if "restore" in PARTS:
+        row("Start-up, nothing to bring back (ms)", value("restore.none_ms"), None,
+            "(for information; pair: target)", "", 2)
+        row("Start-up bringing back 20 windows, all mapped (ms)", value("restore.twenty_ms"), None,
+            "(for information)", "", 2)
     if "twenty" in PARTS:
         row("Twenty windows: CPU (% of a core)", value("twenty.cpu_pct"), digits=2)
         if "pair" in PARTS and H("run_cpu_pct"):  # against one window of the pair

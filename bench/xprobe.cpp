@@ -7,6 +7,9 @@
 //       window to be mapped (MapNotify on the root window). Prints
 //       "pid=P ms=T window=W x=X y=Y w=W h=H", T from just before the fork.
 //       PROGRAM keeps running after xprobe has ended.
+//   xprobe start-all N LOG PROGRAM [ARGS...]
+//       As start, but waits for N top-level windows to be mapped (a start
+//       that brings back recorded timings).
 //   xprobe click X Y
 //       A synthetic left click (XTest) at root coordinates X, Y.
 //   xprobe click-map X Y
@@ -322,7 +325,9 @@ int toInt(const char* text) {
     return static_cast<int>(value);
 }
 
-int start(int /*argc*/, char** argv) {
+// Runs argv[0...] with its output in `log` and waits until `windows` top-level
+// windows are mapped; prints the pid, the time and the last window's geometry.
+int launch(const char* log, char** program, int windows) {
     Display d;
     d.watchRoot();
     const double t0 = nowMs();
@@ -331,20 +336,31 @@ int start(int /*argc*/, char** argv) {
         fail("fork failed");
     }
     if (pid == 0) {
-        const int log = open(argv[2], O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-        if (log >= 0) {
-            dup2(log, STDOUT_FILENO);
-            dup2(log, STDERR_FILENO);
+        const int out = open(log, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+        if (out >= 0) {
+            dup2(out, STDOUT_FILENO);
+            dup2(out, STDERR_FILENO);
         }
         close(xcb_get_file_descriptor(d.c()));
-        execvp(argv[3], argv + 3);
+        execvp(program[0], program);
         _exit(127);
     }
-    const xcb_window_t window = waitForMap(d, 20000, pid);
+    xcb_window_t window = XCB_NONE;
+    for (int i = 0; i < windows; ++i) {
+        window = waitForMap(d, 20000, pid);
+    }
     const double t1 = nowMs();
     std::printf("pid=%d ms=%.2f", static_cast<int>(pid), t1 - t0);
     d.printGeometry(window);
     return 0;
+}
+
+int start(int /*argc*/, char** argv) {
+    return launch(argv[2], argv + 3, 1);
+}
+
+int startAll(int /*argc*/, char** argv) {
+    return launch(argv[3], argv + 4, toInt(argv[2]));
 }
 
 int click(int /*argc*/, char** argv) {
@@ -632,11 +648,11 @@ int main(int argc, char** argv) {
         int words;
     };
     static constexpr Command kCommands[] = {
-        {"start", start, -3},       {"click", click, 3},     {"type", type, 2},
-        {"click-map", clickMap, 3}, {"move", move, 4},       {"respond", respond, 8},
-        {"count", count, -7},       {"layout", places, 1},   {"wm", waitForWindowManager, 1},
-        {"client", client, 2},      {"iconify", iconify, 2}, {"restore", restore, 6},
-        {"desktop", desktop, 2},
+        {"start", start, -3},       {"click", click, 3},         {"type", type, 2},
+        {"click-map", clickMap, 3}, {"move", move, 4},           {"respond", respond, 8},
+        {"count", count, -7},       {"layout", places, 1},       {"wm", waitForWindowManager, 1},
+        {"client", client, 2},      {"iconify", iconify, 2},     {"restore", restore, 6},
+        {"desktop", desktop, 2},    {"start-all", startAll, -4},
     };
     for (const Command& c : kCommands) {
         if (argc > 1 && std::strcmp(argv[1], c.name) == 0) {
