@@ -6,6 +6,7 @@
 #include "core/restore.h"
 #include "frmStopwatch.h"
 #include "layout.h"
+#include "placement.h"
 #include "platform/timer.h"
 #include "platform/timingjournal.h"
 
@@ -29,11 +30,8 @@
 namespace {
 
 constexpr int kMoveSettleMilliseconds = 500;
-constexpr double kUnixEpochDay = 25569.0; // 1970-01-01 counted from 1899-12-30
-constexpr double kMsPerDay = 86400000.0;
-
 std::int64_t utcMs(core::Date date) {
-    return std::llround((date - kUnixEpochDay) * kMsPerDay);
+    return std::llround((date - core::kUnixEpochDay) * core::kSecondsPerDay * 1000.0);
 }
 
 QString text(const QString& s) {
@@ -113,7 +111,7 @@ void frmStopwatch::restoreTiming(const core::WindowRecord& record, const core::R
     using Sw = core::WindowRecord::Stopwatch;
     Text1->setText(record.identification);
     // Kept where it was if that is still on a screen; otherwise where a new
-    // window opens.
+    // window opens. The caller then keeps it wholly on that screen.
     const QPoint corner(record.x, record.y);
     if (record.placed && QGuiApplication::screenAt(corner + QPoint(1, 1)) != nullptr) {
         move(corner);
@@ -167,6 +165,8 @@ int restoreWindows(const platform::Services& services,
         // Like every window: no parent, deleted when closed.
         auto* window = new frmStopwatch(services);
         window->restoreTiming(record, restored);
+        // Inside its screen's free area, and off any window already open there.
+        placeNewWindow(*window);
         window->show();
         ++opened;
     }
