@@ -1,9 +1,11 @@
 // The window's colours against a desktop portal stand-in on a private session
 // bus (tests/support/private_bus.py --session with portal_template.py) whose
 // desktop prefers dark: dark at start, light after a switch while running,
-// and the colours the handlers give the displays kept through both.
+// and the colours the handlers give the displays kept through both; and the
+// hold on suspend that a running countdown asks of the same portal.
 #include "platform/colorscheme.h"
 #include "palette.h"
+#include "platform/inhibitor.h"
 #include "support/probe.h"
 
 #include <QDBusConnection>
@@ -48,6 +50,28 @@ private slots:
             QCOMPARE(QDBusConnection::sessionBus().call(call).type(), QDBusMessage::ReplyMessage);
             QTRY_VERIFY(!dark());
         }
+    }
+
+    void holdsSuspend() {
+        const auto held = [] {
+            const QDBusMessage reply =
+                QDBusConnection::sessionBus().call(QDBusMessage::createMethodCall(
+                    QStringLiteral("org.freedesktop.portal.Desktop"),
+                    QStringLiteral("/org/freedesktop/portal/desktop"),
+                    QStringLiteral("org.freedesktop.DBus.Mock"), QStringLiteral("Held")));
+            return reply.arguments().value(0).toUInt();
+        };
+        auto inhibitor = platform::makeDesktopInhibitor();
+        inhibitor->hold(true);
+        QTRY_COMPARE(held(), 1U);
+        inhibitor->hold(false); // the finish, or "Stop"
+        QTRY_COMPARE(held(), 0U);
+        inhibitor->hold(true);
+        inhibitor->hold(false); // let go, and held again, before the portal answers
+        inhibitor->hold(true);
+        QTRY_COMPARE(held(), 1U);
+        inhibitor.reset(); // the window closes
+        QTRY_COMPARE(held(), 0U);
     }
 };
 
