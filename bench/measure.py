@@ -148,7 +148,15 @@ class Window:
         return fields(probe("respond", *self.at(button), *self.rect(display)))["ms"]
 
 
+def forget_timings():
+    """A program ended by SIGTERM keeps its running timings for the next start: each
+    measured start begins with none."""
+    for left in (Path(os.environ["XDG_STATE_HOME"]) / "horolux").glob("*.json*"):
+        left.unlink()
+
+
 def start(program, *prefix, log_name="program"):
+    forget_timings()
     window = Window(fields(probe("start", WORK / (log_name + ".log"), *prefix, program)))
     programs.append(window.pid)
     return window
@@ -313,14 +321,10 @@ def measure_restore():
     f = fields(probe("start-all", 20, WORK / "restore.log", HOROLUX))
     programs.append(int(f["pid"]))
     note("restore.twenty_ms", f["ms"])
-    stop_program(int(f["pid"]))  # SIGTERM keeps the timings: discard them for the next run
-    for left in folder.glob("*.json*"):
-        left.unlink()
+    stop_program(int(f["pid"]))
     w = start(HOROLUX, log_name="restore-none")
     note("restore.none_ms", w.startup_ms)
     stop_program(w.pid)
-    for left in folder.glob("*.json*"):
-        left.unlink()
 
 
 def key_values(command, prefix):
