@@ -16,8 +16,11 @@ endif()
 if(HOROLUX_LINUX_DESKTOP)
     script_program(platform_notifier ${CMAKE_CURRENT_LIST_DIR}/notifier.cpp
                    horolux_platform horolux_testsupport_core horolux_linux_desktop)
+    # With a bus, every function but the one that needs none, which the run
+    # after covers.
     script_test(platform.notifier ${private_bus} --session --mock notification_daemon
-        -- $<TARGET_FILE:test_platform_notifier>)
+        -- $<TARGET_FILE:test_platform_notifier>
+           notifyArguments activation withdrawal replacement serviceTrouble)
     script_test(platform.notifier_no_bus ${private_bus} --session --no-bus
         -- $<TARGET_FILE:test_platform_notifier> noSessionBus)
 endif()
