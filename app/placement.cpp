@@ -2,6 +2,7 @@
 
 #include "core/placement.h"
 #include "platform/desktopwindows.h"
+#include "platform/placementclaims.h"
 
 #include <QApplication>
 #include <QMargins>
@@ -54,8 +55,18 @@ void placeNewWindow(QWidget& window) {
         return;
     }
     const QSize size = window.size().grownBy(frame);
-    const QPoint corner =
-        core::placeWindow(wanted, size, screen->availableGeometry(), others, step);
+    // Off the windows that other Horolux programs placed a moment ago, too,
+    // which the window system may not show yet.
+    const QPoint corner = platform::placeClaimed(platform::placementClaimsFile(),
+                                                 [&](const QList<QRect>& claimed) {
+                                                     QList<QRect> all = others + claimed;
+                                                     return QRect(core::placeWindow(
+                                                                      wanted, size,
+                                                                      screen->availableGeometry(),
+                                                                      all, step),
+                                                                  size);
+                                                 })
+                              .topLeft();
     window.setProperty(kPlacedAt, corner);
     window.move(corner);
 }
