@@ -57,16 +57,12 @@ void placeNewWindow(QWidget& window) {
     const QSize size = window.size().grownBy(frame);
     // Off the windows that other Horolux programs placed a moment ago, too,
     // which the window system may not show yet.
-    const QPoint corner = platform::placeClaimed(platform::placementClaimsFile(),
-                                                 [&](const QList<QRect>& claimed) {
-                                                     QList<QRect> all = others + claimed;
-                                                     return QRect(core::placeWindow(
-                                                                      wanted, size,
-                                                                      screen->availableGeometry(),
-                                                                      all, step),
-                                                                  size);
-                                                 })
-                              .topLeft();
+    const QPoint corner =
+        platform::placeClaimed(platform::placementClaimsFile(), [&](const QList<QRect>& claimed) {
+            QList<QRect> all = others + claimed;
+            return QRect(core::placeWindow(wanted, size, screen->availableGeometry(), all, step),
+                         size);
+        }).topLeft();
     window.setProperty(kPlacedAt, corner);
     window.move(corner);
 }

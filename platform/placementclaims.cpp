@@ -3,15 +3,18 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
-#include <QSaveFile>
+#include <QScopeGuard>
+#include <QThread>
 
 #include <cerrno>
 
 #ifdef Q_OS_UNIX
 #include <csignal>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 #endif
 
@@ -41,13 +44,9 @@ struct Claim {
 };
 
 // One claim a line; a line that does not read is passed over.
-QList<Claim> readClaims(const QString& file) {
+QList<Claim> readClaims(const QByteArray& text) {
     QList<Claim> claims;
-    QFile in(file);
-    if (!in.open(QIODevice::ReadOnly)) {
-        return claims;
-    }
-    const QList<QByteArray> lines = in.read(kLongestFile).split('\n');
+    const QList<QByteArray> lines = text.split('\n');
     for (const QByteArray& line : lines) {
         const QList<QByteArray> f = line.split(' ');
         if (f.size() != kFields) {
@@ -80,6 +79,7 @@ QString placementClaimsFile() {
 }
 
 QRect placeClaimed(const QString& file, const std::function<QRect(const QList<QRect>&)>& place) {
+#ifdef Q_OS_UNIX
     if (file.isEmpty()) {
         return place({});
     }
@@ -88,16 +88,32 @@ QRect placeClaimed(const QString& file, const std::function<QRect(const QList<QR
         !QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner)) {
         return place({});
     }
-    QLockFile lock(file + QStringLiteral(".lock"));
-    lock.setStaleLockTime(kClaimMilliseconds);
-    if (!lock.tryLock(kLockMilliseconds)) {
+    // The file is its own lock (flock: let go when the process ends, however
+    // it ends). Nothing is synced to a disk: a claim is stale in seconds, and
+    // the runtime folder does not outlive the session.
+    const int fd = ::open(QFile::encodeName(file).constData(),
+                          O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (fd < 0) {
+        return place({});
+    }
+    const auto closeFd = qScopeGuard([fd] { ::close(fd); });
+    QElapsedTimer waited;
+    waited.start();
+    while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        if (errno != EWOULDBLOCK || waited.elapsed() > kLockMilliseconds) {
+            return place({});
+        }
+        QThread::msleep(1);
+    }
+    QFile io;
+    if (!io.open(fd, QIODevice::ReadWrite)) {
         return place({});
     }
     const qint64 now = QDateTime::currentMSecsSinceEpoch();
     const qint64 self = QCoreApplication::applicationPid();
     QList<Claim> kept;
     QList<QRect> others;
-    for (const Claim& c : readClaims(file)) {
+    for (const Claim& c : readClaims(io.read(kLongestFile))) {
         if (alive(c.pid) && now - c.ms >= 0 && now - c.ms < kClaimMilliseconds) {
             kept.append(c);
             if (c.pid != self) { // this process's own windows are known without
@@ -107,21 +123,26 @@ QRect placeClaimed(const QString& file, const std::function<QRect(const QList<QR
     }
     const QRect placed = place(others);
     kept.append({self, now, placed});
-    QSaveFile out(file);
-    if (out.open(QIODevice::WriteOnly)) {
-        for (const Claim& c : kept) {
-            out.write(QStringLiteral("%1 %2 %3 %4 %5 %6\n")
-                          .arg(c.pid)
-                          .arg(c.ms)
-                          .arg(c.frame.x())
-                          .arg(c.frame.y())
-                          .arg(c.frame.width())
-                          .arg(c.frame.height())
-                          .toLatin1());
-        }
-        out.commit();
+    QByteArray bytes;
+    for (const Claim& c : kept) {
+        bytes += QStringLiteral("%1 %2 %3 %4 %5 %6\n")
+                     .arg(c.pid)
+                     .arg(c.ms)
+                     .arg(c.frame.x())
+                     .arg(c.frame.y())
+                     .arg(c.frame.width())
+                     .arg(c.frame.height())
+                     .toLatin1();
     }
+    if (io.seek(0) && io.resize(0)) {
+        io.write(bytes);
+    }
+    io.close(); // the descriptor stays open until the lock is let go
     return placed;
+#else
+    Q_UNUSED(file);
+    return place({});
+#endif
 }
 
 } // namespace platform

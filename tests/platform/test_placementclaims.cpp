@@ -16,7 +16,9 @@ class TestPlacementClaims : public QObject {
     QProcess other_; // a live process that is not this one
     QTemporaryDir dir_;
 
-    [[nodiscard]] QString file() const { return dir_.filePath(QStringLiteral("horolux/placements")); }
+    [[nodiscard]] QString file() const {
+        return dir_.filePath(QStringLiteral("horolux/placements"));
+    }
 
 private slots:
     void initTestCase() {
