@@ -39,12 +39,6 @@ Optionen:
         <translation>Unerwartetes Argument „%1“.</translation>
     </message>
     <message>
-        <source>horolux: no display to open a window on (neither DISPLAY nor WAYLAND_DISPLAY is set); run it in a desktop session, with -platform offscreen, or under xvfb-run.
-</source>
-        <translation>horolux: keine Anzeige, um ein Fenster zu öffnen (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt); starten Sie es in einer Desktop-Sitzung, mit -platform offscreen oder mit xvfb-run.
-</translation>
-    </message>
-    <message>
         <source>  --no-restore   Start with one idle window; keep the recorded timings
                  for a later start.
 
@@ -66,6 +60,12 @@ löschen Sie die Dateien dort, während Horolux nicht läuft, um sie zu verwerfe
 Die Qt-eigenen Optionen wirken wie in jedem Qt-Programm, darunter
 -platform NAME, -display ANZEIGE, -style STIL und -reverse.
 Siehe horolux(1).
+</translation>
+    </message>
+    <message>
+        <source>%1: no display to open a window on (neither DISPLAY nor WAYLAND_DISPLAY is set); run it in a desktop session, with -platform offscreen, or under xvfb-run.
+</source>
+        <translation>%1: keine Anzeige, um ein Fenster zu öffnen (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt); starten Sie es in einer Desktop-Sitzung, mit -platform offscreen oder mit xvfb-run.
 </translation>
     </message>
 </context>

@@ -38,12 +38,6 @@ Opciones:
         <translation>Argumento inesperado «%1».</translation>
     </message>
     <message>
-        <source>horolux: no display to open a window on (neither DISPLAY nor WAYLAND_DISPLAY is set); run it in a desktop session, with -platform offscreen, or under xvfb-run.
-</source>
-        <translation>horolux: no hay ninguna pantalla donde abrir una ventana (no están definidas ni DISPLAY ni WAYLAND_DISPLAY); ejecútelo en una sesión de escritorio, con -platform offscreen o con xvfb-run.
-</translation>
-    </message>
-    <message>
         <source>  --no-restore   Start with one idle window; keep the recorded timings
                  for a later start.
 
@@ -65,6 +59,12 @@ borre esos archivos mientras Horolux no esté en marcha.
 Las opciones propias de Qt funcionan como en cualquier programa Qt, entre ellas
 -platform NOMBRE, -display PANTALLA, -style ESTILO y -reverse.
 Consulte horolux(1).
+</translation>
+    </message>
+    <message>
+        <source>%1: no display to open a window on (neither DISPLAY nor WAYLAND_DISPLAY is set); run it in a desktop session, with -platform offscreen, or under xvfb-run.
+</source>
+        <translation>%1: no hay ninguna pantalla donde abrir una ventana (no están definidas ni DISPLAY ni WAYLAND_DISPLAY); ejecútelo en una sesión de escritorio, con -platform offscreen o con xvfb-run.
 </translation>
     </message>
 </context>

@@ -38,12 +38,6 @@ Options&#xa0;:
         <translation>Argument inattendu «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
-        <source>horolux: no display to open a window on (neither DISPLAY nor WAYLAND_DISPLAY is set); run it in a desktop session, with -platform offscreen, or under xvfb-run.
-</source>
-        <translation>horolux&#xa0;: aucun affichage où ouvrir une fenêtre (ni DISPLAY ni WAYLAND_DISPLAY n&apos;est défini)&#xa0;; lancez-le dans une session de bureau, avec -platform offscreen ou avec xvfb-run.
-</translation>
-    </message>
-    <message>
         <source>  --no-restore   Start with one idle window; keep the recorded timings
                  for a later start.
 
@@ -65,6 +59,12 @@ abandonner, supprimez ces fichiers pendant que Horolux ne tourne pas.
 Les options propres à Qt fonctionnent comme dans tout programme Qt, dont
 -platform NOM, -display ÉCRAN, -style STYLE et -reverse.
 Voir horolux(1).
+</translation>
+    </message>
+    <message>
+        <source>%1: no display to open a window on (neither DISPLAY nor WAYLAND_DISPLAY is set); run it in a desktop session, with -platform offscreen, or under xvfb-run.
+</source>
+        <translation>%1&#xa0;: aucun affichage où ouvrir une fenêtre (ni DISPLAY ni WAYLAND_DISPLAY n&apos;est défini)&#xa0;; lancez-le dans une session de bureau, avec -platform offscreen ou avec xvfb-run.
 </translation>
     </message>
 </context>
