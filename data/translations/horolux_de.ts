@@ -222,6 +222,34 @@ werden Ihre Ergebnisse falsch!!</translation>
         <source>%1: countdown done at %2</source>
         <translation>%1: Countdown um %2 abgelaufen</translation>
     </message>
+    <message>
+        <source>The stopwatch did not come back: its start lies in the future. Was the computer&apos;s clock set back?</source>
+        <translation>Die Stoppuhr wurde nicht wiederhergestellt: Ihr Start liegt in der Zukunft. Wurde die Uhr des Computers zurückgestellt?</translation>
+    </message>
+    <message>
+        <source>The stopwatch did not come back: it has run longer than 32767 hours, more than it can convert.</source>
+        <translation>Die Stoppuhr wurde nicht wiederhergestellt: Sie lief länger als 32767 Stunden, mehr als sie umrechnen kann.</translation>
+    </message>
+    <message>
+        <source>The stopwatch did not come back: its result is not a time it can convert.</source>
+        <translation>Die Stoppuhr wurde nicht wiederhergestellt: Ihr Ergebnis ist keine Zeit, die sie umrechnen kann.</translation>
+    </message>
+    <message>
+        <source>The countdown did not come back: its end lies more than 24 hours ahead. Was the computer&apos;s clock set back?</source>
+        <translation>Der Countdown wurde nicht wiederhergestellt: Sein Ende liegt mehr als 24 Stunden voraus. Wurde die Uhr des Computers zurückgestellt?</translation>
+    </message>
+    <message>
+        <source>The countdown did not come back: it ended more than ten years ago.</source>
+        <translation>Der Countdown wurde nicht wiederhergestellt: Er endete vor mehr als zehn Jahren.</translation>
+    </message>
+    <message>
+        <source>Timing not restored</source>
+        <translation>Zeitmessung nicht wiederhergestellt</translation>
+    </message>
+    <message>
+        <source>%1: timing not restored</source>
+        <translation>%1: Zeitmessung nicht wiederhergestellt</translation>
+    </message>
 </context>
 <context>
     <name>frmStopwatch</name>

@@ -221,6 +221,34 @@ Si cambia el reloj ahora.....
         <source>%1: countdown done at %2</source>
         <translation>%1: cuenta atrás terminada a las %2</translation>
     </message>
+    <message>
+        <source>The stopwatch did not come back: its start lies in the future. Was the computer&apos;s clock set back?</source>
+        <translation>El cronómetro no se ha restaurado: su inicio está en el futuro. ¿Se ha atrasado el reloj del ordenador?</translation>
+    </message>
+    <message>
+        <source>The stopwatch did not come back: it has run longer than 32767 hours, more than it can convert.</source>
+        <translation>El cronómetro no se ha restaurado: ha funcionado más de 32767 horas, más de lo que puede convertir.</translation>
+    </message>
+    <message>
+        <source>The stopwatch did not come back: its result is not a time it can convert.</source>
+        <translation>El cronómetro no se ha restaurado: su resultado no es un tiempo que pueda convertir.</translation>
+    </message>
+    <message>
+        <source>The countdown did not come back: its end lies more than 24 hours ahead. Was the computer&apos;s clock set back?</source>
+        <translation>La cuenta atrás no se ha restaurado: su final está a más de 24 horas. ¿Se ha atrasado el reloj del ordenador?</translation>
+    </message>
+    <message>
+        <source>The countdown did not come back: it ended more than ten years ago.</source>
+        <translation>La cuenta atrás no se ha restaurado: terminó hace más de diez años.</translation>
+    </message>
+    <message>
+        <source>Timing not restored</source>
+        <translation>Medición no restaurada</translation>
+    </message>
+    <message>
+        <source>%1: timing not restored</source>
+        <translation>%1: medición no restaurada</translation>
+    </message>
 </context>
 <context>
     <name>frmStopwatch</name>

@@ -173,6 +173,14 @@ private slots:
         QTest::newRow("no boot id: wall clock")
             << running(kNowBoot - 5, QString(), kNowMs - 60000) << "" << int(Sw::Running) << 60.0
             << none << 0.0 << "" << false;
+        QTest::newRow("a second beyond what converts")
+            << running(1, kBoot, kNowMs - 117964800000) << "other" << int(Sw::Idle) << 0.0 << none
+            << 0.0 << "" << true;
+        WindowRecord stopped = running(kNowBoot, kBoot, kNowMs);
+        stopped.stopwatch = Sw::Stopped;
+        stopped.result = QStringLiteral("117964799.50");
+        QTest::newRow("stopped beyond what converts")
+            << stopped << kBoot << int(Sw::Idle) << 0.0 << none << 0.0 << "" << true;
         QTest::newRow("countdown to run on")
             << counting(kNowBoot + 90, kNowMs, false) << kBoot << int(Sw::Running) << 100.0 << on
             << 90.0 << "" << false;
