@@ -13,7 +13,7 @@
 
 namespace {
 
-const QString kProgram = QStringLiteral("horolux");
+const QString kProgram = QString::fromLatin1(core::kProgramName);
 
 struct OwnOption {
     QStringList names;
@@ -157,10 +157,11 @@ std::optional<int> handleCommandLine(int argc, const char* const* argv, bool* re
         }
         std::fputs(say(translated ? &translator : nullptr,
                        QT_TRANSLATE_NOOP("CommandLine",
-                                         "horolux: no display to open a window on (neither "
+                                         "%1: no display to open a window on (neither "
                                          "DISPLAY nor WAYLAND_DISPLAY is set); run it in a "
                                          "desktop session, with -platform offscreen, or under "
                                          "xvfb-run.\n"))
+                       .arg(kProgram)
                        .toLocal8Bit()
                        .constData(),
                    stderr);

@@ -30,7 +30,7 @@ void frmStopwatch::tmrCountdown_Timer() {
 
 void frmStopwatch::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !noticeStays_) {
         // Back at the window: a notification of its finish has done its work.
         notifier_->withdraw();
     }
@@ -42,17 +42,26 @@ void frmStopwatch::countdownFinished() {
     if (isActiveWindow()) {
         return;
     }
-    const std::string summary = core::Countdown::doneSummary(Text1->text().toStdString());
-    notifier_->show(
-        QString::fromStdString(summary),
-        QStringLiteral(QT_TRANSLATE_NOOP("Notification", "The countdown has finished.")), [this] {
-            // The notification picked: this window comes to the front.
-            if (isMinimized()) {
-                showNormal();
-            }
-            raise();
-            activateWindow();
-        });
+    notify(core::Countdown::finishNotice(Text1->text().toStdString()), false);
+}
+
+void frmStopwatch::notify(const core::Countdown::Notice& notice, bool stays) {
+    noticeStays_ = stays;
+    notifier_->show(QString::fromStdString(notice.summary), QString::fromStdString(notice.body),
+                    [this] {
+                        // The notification picked: this window comes to the front.
+                        noticeStays_ = false;
+                        if (isMinimized()) {
+                            showNormal();
+                        }
+                        raise();
+                        activateWindow();
+                    });
+}
+
+void frmStopwatch::withdrawNotice() {
+    noticeStays_ = false;
+    notifier_->withdraw();
 }
 
 void frmStopwatch::cmdReset_Click() {

@@ -128,7 +128,7 @@ frmStopwatch::frmStopwatch(const platform::Services& services)
                                       return services_.dialogs.messageBox(this, message);
                                   },
                               .finished = [this] { countdownFinished(); },
-                              .withdrawNotice = [this] { notifier_->withdraw(); },
+                              .withdrawNotice = [this] { withdrawNotice(); },
                               .pressStopwatch = [this] { cmdSWButton_Click(); }}),
       notifier_(services.makeNotifier()) {
     setObjectName(QStringLiteral("frmStopwatch"));

@@ -138,6 +138,13 @@ private:
     // A countdown finished: the bell, and the notification when the user
     // looks elsewhere.
     void countdownFinished();
+    // Shows this window's notification; picked, it brings the window to the
+    // front. One that `stays` is not withdrawn when the window is activated
+    // (a window brought back at start is activated as it first shows), only
+    // when the user answers it or a new countdown starts.
+    void notify(const core::Countdown::Notice& notice, bool stays);
+    void withdrawNotice();
+    bool noticeStays_ = false;
     bool settingClock_ = false;   // the clock setter is waiting: the window may not close
     bool closeConfirmed_ = false; // the user already answered Yes: close without asking
 

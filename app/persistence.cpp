@@ -3,7 +3,8 @@
 // start; and the end of the program that is not the user's choice.
 #include "persistence.h"
 
-#include "core/restore.h"
+#include "core/diagnostics.h"
+#include "core/windowrecord.h"
 #include "frmStopwatch.h"
 #include "layout.h"
 #include "placement.h"
@@ -12,14 +13,12 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMoveEvent>
 #include <QScreen>
 #include <QSocketNotifier>
-
-#include <cmath>
-#include <cstdio>
 
 #ifdef Q_OS_UNIX
 #include <csignal>
@@ -30,9 +29,6 @@
 namespace {
 
 constexpr int kMoveSettleMilliseconds = 500;
-std::int64_t utcMs(core::Date date) {
-    return std::llround((date - core::kUnixEpochDay) * core::kSecondsPerDay * 1000.0);
-}
 
 QString text(const QString& s) {
     return s.isEmpty() ? QStringLiteral("a window without I.D.") : QStringLiteral("\"%1\"").arg(s);
@@ -71,30 +67,14 @@ void frmStopwatch::recordTiming() {
     if (journal == nullptr) {
         return;
     }
-    using Sw = core::WindowRecord::Stopwatch;
-    core::WindowRecord record;
-    record.identification = Text1->text();
-    record.placed = true;
-    record.x = pos().x();
-    record.y = pos().y();
-    if (timer_.state.blnSWRunning) {
-        record.stopwatch = Sw::Running;
-        record.started = {timer_.stopwatch.steadyStart(), journal->bootId(),
-                          utcMs(timer_.stopwatch.wallStart())};
-    } else if (timer_.state.blnSWStopped || timer_.state.blnSWResetDue) {
-        record.stopwatch = timer_.state.blnSWStopped ? Sw::Stopped : Sw::Converted;
-        record.result = txtSWTime->text();
-    }
-    if (record.stopwatch != Sw::Idle) {
-        record.capture = txtSWTime1->text();
-    }
-    if (tmrCountdown->isEnabled()) {
-        record.countdownRunning = true;
-        record.countdownEnd = {timer_.countdown.steadyEnd(), journal->bootId(),
-                               utcMs(timer_.state.datCDEnd)};
-        record.validates = chkCDCheck->isChecked();
-    }
-    journal->update(this, record);
+    const core::WindowInputs inputs{Text1->text(),
+                                    true,
+                                    pos().x(),
+                                    pos().y(),
+                                    chkCDCheck->isChecked(),
+                                    cmbMinutes->currentText(),
+                                    journal->bootId()};
+    journal->update(this, core::recordOf(timer_, inputs));
 }
 
 void frmStopwatch::forgetTiming() {
@@ -108,7 +88,6 @@ void frmStopwatch::forgetTiming() {
 }
 
 void frmStopwatch::restoreTiming(const core::WindowRecord& record, const core::Restored& restored) {
-    using Sw = core::WindowRecord::Stopwatch;
     Text1->setText(record.identification);
     // Kept where it was if that is still on a screen; otherwise where a new
     // window opens. The caller then keeps it wholly on that screen.
@@ -116,31 +95,16 @@ void frmStopwatch::restoreTiming(const core::WindowRecord& record, const core::R
     if (record.placed && QGuiApplication::screenAt(corner + QPoint(1, 1)) != nullptr) {
         move(corner);
     }
-    if (restored.stopwatch == Sw::Running) {
-        timer_.stopwatch.resume(restored.elapsed, restored.at, restored.capture.toStdString());
-    } else if (restored.stopwatch != Sw::Idle) {
-        timer_.stopwatch.showStopped(restored.result.toStdString(), restored.capture.toStdString(),
-                                     restored.stopwatch == Sw::Converted);
-    }
-    if (restored.countdown == core::Restored::Countdown::Running) {
-        timer_.countdown.resume(restored.remaining, restored.at, restored.validates);
-    }
+    core::apply(timer_, restored);
     showView();
     if (restored.countdown == core::Restored::Countdown::Ended) {
-        // Finished while Horolux was not running: shown, rung and told as a
-        // finish is, naming when it ended.
-        timer_.countdown.finish();
-        showView();
+        // Finished while Horolux was not running: shown and rung as a finish is.
         services_.dialogs.beep();
-        const std::string summary = core::Countdown::doneSummary(
-            Text1->text().toStdString(), core::localClockTime(restored.endedUtcMs).toStdString());
-        notifier_->show(
-            QString::fromStdString(summary),
-            QStringLiteral(QT_TRANSLATE_NOOP("Notification", "The countdown has finished.")),
-            [this] {
-                raise();
-                activateWindow();
-            });
+    }
+    // The finish, naming when it ended, or why the timing did not come back:
+    // told until the user answers, not withdrawn when the window first shows.
+    if (const auto notice = core::restoredNotice(Text1->text().toStdString(), restored)) {
+        notify(*notice, true);
     }
     recordTiming();
 }
@@ -150,17 +114,18 @@ int restoreWindows(const platform::Services& services,
     const core::Clock& clock = services.clock;
     const core::RestoreClock now{services.journal != nullptr ? services.journal->bootId()
                                                              : QString(),
-                                 clock.steadySeconds(), utcMs(clock.now())};
+                                 clock.steadySeconds(), core::utcMs(clock.now())};
     int opened = 0;
     for (const core::WindowRecord& record : records) {
+        // A window that was timing comes back with its I.D., whatever of its
+        // timing is believed.
+        if (!record.timing()) {
+            continue;
+        }
         const core::Restored restored = core::restore(record, now);
         if (!restored.dropped.isEmpty()) {
-            std::fprintf(stderr, "horolux: not restored of %s: %s\n",
-                         text(record.identification).toLocal8Bit().constData(),
-                         restored.dropped.toLocal8Bit().constData());
-        }
-        if (!restored.timing()) {
-            continue;
+            core::warn(QStringLiteral("not restored of %1: %2")
+                           .arg(text(record.identification), restored.dropped));
         }
         // Like every window: no parent, deleted when closed.
         auto* window = new frmStopwatch(services);

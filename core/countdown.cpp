@@ -14,7 +14,6 @@ namespace core {
 
 namespace {
 constexpr double kSecondsPerMinute = 60.0;
-constexpr double kLongestCountdown = 86400.0; // seconds: 24 hours, 1440 minutes
 constexpr int kTickMilliseconds = 1000;
 } // namespace
 
@@ -58,7 +57,7 @@ Countdown::Length Countdown::enter() {
     // The limits apply to the narrowed length: 1440.00001 minutes narrows to
     // exactly 86400 s and is accepted, 1440.001 to 86400.0625 s and is
     // refused. A refusal leaves a stopwatch started by begin() running.
-    if (static_cast<double>(state_.sngCDSeconds) > kLongestCountdown) {
+    if (static_cast<double>(state_.sngCDSeconds) > kLongestCountdownSeconds) {
         return Length::TooLong;
     }
     if (!(state_.sngCDSeconds >= 0.0F)) { // a negative zero starts, too
@@ -68,6 +67,7 @@ Countdown::Length Countdown::enter() {
     steadyEnd_ = clock_.steadySeconds() + static_cast<double>(state_.sngCDSeconds);
     view_.cdUnitVisible = true;
     view_.cdTimerInterval = kTickMilliseconds;
+    aligning_ = false;
     view_.cdTimerEnabled = true;
     return Length::Started;
 }
@@ -92,6 +92,12 @@ void Countdown::refused(Length length) {
 }
 
 Countdown::Tick Countdown::tick() {
+    // After a first tick that put the ticks on whole seconds before the end,
+    // one a second again.
+    if (aligning_) {
+        aligning_ = false;
+        view_.cdTimerInterval = kTickMilliseconds;
+    }
     // Measured afresh from the end instant at every tick, so a late or missed
     // tick makes no drift.
     state_.sngCDLeft = differenceInDays(state_.datCDEnd, clock_.now());
@@ -116,16 +122,20 @@ void Countdown::finish() {
     view_.caption = std::string(kIdleCaption); // the caption never shows "DONE"
 }
 
-std::string Countdown::doneSummary(std::string_view identification, std::string_view endedAt) {
+Countdown::Notice Countdown::finishNotice(std::string_view identification,
+                                          std::string_view endedAt) {
+    Notice notice{{}, QT_TRANSLATE_NOOP("Notification", "The countdown has finished.")};
     identification = trimBlanks(identification);
     if (!endedAt.empty()) {
-        return identification.empty() ? compose(kCountdownDoneAt, {endedAt})
-                                      : compose(kCountdownDoneForAt, {identification, endedAt});
+        notice.summary = identification.empty()
+                             ? compose(kCountdownDoneAt, {endedAt})
+                             : compose(kCountdownDoneForAt, {identification, endedAt});
+    } else if (identification.empty()) {
+        notice.summary = QT_TRANSLATE_NOOP("Notification", "Countdown done");
+    } else {
+        notice.summary = compose(kCountdownDoneFor, {identification});
     }
-    if (identification.empty()) {
-        return QT_TRANSLATE_NOOP("Notification", "Countdown done");
-    }
-    return compose(kCountdownDoneFor, {identification});
+    return notice;
 }
 
 void Countdown::stop() {
@@ -146,7 +156,15 @@ void Countdown::resume(double remaining, double at, bool validates) {
     steadyEnd_ = steady + remaining;
     view_.cdTime = "START";
     view_.cdUnitVisible = true;
-    view_.cdTimerInterval = kTickMilliseconds;
+    // The fraction over the whole seconds left, rounded up to the
+    // millisecond: a tick never comes before its second.
+    const double fraction = remaining - std::floor(remaining);
+    int first = static_cast<int>(std::ceil(fraction * kTickMilliseconds));
+    if (first == 0) {
+        first = remaining > 0.0 ? kTickMilliseconds : 1; // none left: tick at once
+    }
+    view_.cdTimerInterval = first;
+    aligning_ = first != kTickMilliseconds;
     view_.cdTimerEnabled = true;
 }
 

@@ -19,6 +19,9 @@
 
 namespace core {
 
+// The longest countdown: 24 hours (1440 minutes), in seconds.
+inline constexpr double kLongestCountdownSeconds = 86400.0;
+
 class Countdown {
 public:
     Countdown(TimerWindowState& state, WindowView& view, const Clock& clock);
@@ -54,12 +57,17 @@ public:
     // caller rings the bell.
     void finish();
 
-    // The one line a desktop notification gives a finished countdown, naming
-    // the timer by its identification text when one is typed.
-    // With `endedAt` ("14:32"), the end of a countdown that finished while
-    // Horolux was not running.
-    [[nodiscard]] static std::string doneSummary(std::string_view identification,
-                                                 std::string_view endedAt = {});
+    // A desktop notification's summary (one line) and body, English; the
+    // notifier translates them.
+    struct Notice {
+        std::string summary;
+        std::string body;
+    };
+    // The notification of a finished countdown, naming the timer by its
+    // identification text when one is typed. With `endedAt` ("14:32"), the
+    // end of a countdown that finished while Horolux was not running.
+    [[nodiscard]] static Notice finishNotice(std::string_view identification,
+                                             std::string_view endedAt = {});
 
     // "Stop": the next tick finds no time left and finishes.
     void stop();
@@ -67,7 +75,9 @@ public:
     // A countdown brought back from the timing record with `remaining` seconds
     // to run (none: it finishes at the next tick), driving the stopwatch when
     // `validates`.
-    // `remaining` counts from the steady reading `at`.
+    // `remaining` counts from the steady reading `at`. The first tick comes
+    // after the fraction of a second left over the whole seconds, so that the
+    // ticks fall on whole seconds before the end and the last on the end.
     void resume(double remaining, double at, bool validates);
     // The running countdown's end on the steady clock; its UTC end is datCDEnd.
     [[nodiscard]] double steadyEnd() const { return steadyEnd_; }
@@ -83,6 +93,7 @@ private:
     WindowView& view_;
     const Clock& clock_;
     double steadyEnd_ = 0.0;
+    bool aligning_ = false; // the timer's first interval is the fraction of a second left
 };
 
 } // namespace core

@@ -1,12 +1,13 @@
 #include "dispatch.h"
 
-#include <cstdio>
+#include "diagnostics.h"
 
 namespace core {
 
 void reportUntrapped(std::string_view handler, const std::exception& error) noexcept {
-    std::fprintf(stderr, "horolux: %.*s: %s\n", static_cast<int>(handler.size()), handler.data(),
-                 error.what());
+    warn(QStringLiteral("%1: %2").arg(
+        QString::fromUtf8(handler.data(), static_cast<qsizetype>(handler.size())),
+        QString::fromLocal8Bit(error.what())));
 }
 
 } // namespace core

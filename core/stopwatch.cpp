@@ -9,6 +9,11 @@
 
 namespace core {
 
+namespace {
+// The capture button's caption once a capture was made.
+constexpr std::string_view kRefresh = QT_TRANSLATE_NOOP("frmStopwatch", "Refresh");
+} // namespace
+
 Stopwatch::Stopwatch(TimerWindowState& state, WindowView& view, const Clock& clock)
     : state_(state), view_(view), clock_(clock) {}
 
@@ -57,7 +62,7 @@ void Stopwatch::start() {
     view_.validateEnabled = false;
 }
 
-void Stopwatch::resume(double elapsed, double at, std::string_view capture) {
+void Stopwatch::resume(double elapsed, double at, std::string_view capture, bool captured) {
     start();
     const double steady = steadyStart_;
     steadyStart_ = at - elapsed;
@@ -66,7 +71,9 @@ void Stopwatch::resume(double elapsed, double at, std::string_view capture) {
     view_.swTime = elapsedText(state_.sngSWNow, steady);
     if (!capture.empty()) {
         view_.swTime1 = std::string(capture);
-        view_.swPause = "Refresh";
+    }
+    if (captured) {
+        view_.swPause = kRefresh;
     }
 }
 
@@ -119,7 +126,11 @@ void Stopwatch::capture() {
     double steady = 0.0;
     state_.sngSWCapture = read(steady);
     view_.swTime1 = elapsedText(state_.sngSWCapture, steady);
-    view_.swPause = QT_TRANSLATE_NOOP("frmStopwatch", "Refresh");
+    view_.swPause = kRefresh;
+}
+
+bool Stopwatch::captured() const {
+    return *view_.swPause == kRefresh;
 }
 
 std::string Stopwatch::convertDisplay(std::string_view text, Integer& hours, Integer& minutes,

@@ -17,6 +17,11 @@
 
 namespace core {
 
+// The longest run the button still converts to hours, minutes and seconds:
+// 32767 hours (the most an Integer holds), 59 minutes and 59 seconds. A
+// stopped stopwatch beyond it cannot be converted, and so not reset.
+inline constexpr double kLongestRunSeconds = 32767.0 * 3600.0 + 3599.0;
+
 class Stopwatch {
 public:
     Stopwatch(TimerWindowState& state, WindowView& view, const Clock& clock);
@@ -43,8 +48,12 @@ public:
     // seconds already, or stopped (or converted) with its displays as they
     // were.
     // `elapsed` counts to the steady reading `at`.
-    void resume(double elapsed, double at, std::string_view capture);
+    // `captured`: a capture was made, and the capture button reads "Refresh".
+    void resume(double elapsed, double at, std::string_view capture, bool captured);
     void showStopped(std::string_view result, std::string_view capture, bool converted);
+
+    // A capture was made since the start: the capture button reads "Refresh".
+    [[nodiscard]] bool captured() const;
 
     // The running stopwatch's first start: on the steady clock, and as UTC.
     [[nodiscard]] double steadyStart() const { return steadyStart_; }

@@ -41,9 +41,12 @@ inline constexpr ComposedText kCountdownDoneAt{
     "Notification", QT_TRANSLATE_NOOP("Notification", "Countdown done at %1")};
 inline constexpr ComposedText kCountdownDoneForAt{
     "Notification", QT_TRANSLATE_NOOP("Notification", "%1: countdown done at %2")};
-inline constexpr std::array kComposedTexts{kClockNotChanged, kTimeServiceRefused,
-                                           kSystemRefused,   kCountdownDoneFor,
-                                           kCountdownDoneAt, kCountdownDoneForAt};
+// A window brought back without its timing.
+inline constexpr ComposedText kNotRestoredFor{
+    "Notification", QT_TRANSLATE_NOOP("Notification", "%1: timing not restored")};
+inline constexpr std::array kComposedTexts{
+    kClockNotChanged, kTimeServiceRefused, kSystemRefused, kCountdownDoneFor,
+    kCountdownDoneAt, kCountdownDoneForAt, kNotRestoredFor};
 
 // The pattern with "%1", "%2", ... replaced by the pieces in order.
 [[nodiscard]] std::string compose(const ComposedText& text,

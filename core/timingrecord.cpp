@@ -5,6 +5,7 @@
 #include <QJsonObject>
 #include <QJsonParseError>
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <stdexcept>
@@ -13,8 +14,7 @@ namespace core {
 
 namespace {
 
-constexpr qsizetype kMaxIdentification = 256; // characters; the box takes fewer
-constexpr qsizetype kMaxDisplay = 32;         // characters of a display text
+constexpr qsizetype kMaxDisplay = 32; // characters of a display text
 constexpr qsizetype kMaxBootId = 64;
 constexpr double kMaxBootSeconds = 1e10; // some 300 years of uptime
 constexpr double kMaxUtcMs = 1e14;       // the year 5138
@@ -24,10 +24,63 @@ constexpr int kMaxProblemsNamed = 3;     // in the one line that says what was s
 const QString kStopwatchStates[] = {QStringLiteral("idle"), QStringLiteral("running"),
                                     QStringLiteral("stopped"), QStringLiteral("converted")};
 
+// A control character, or half of a surrogate pair without its other half:
+// what no record text holds. Returns how many UTF-16 units the character at
+// `i` takes (1 or 2), or 0 when it is unfit.
+qsizetype fitAt(QStringView s, qsizetype i) {
+    const QChar c = s[i];
+    if (c.isHighSurrogate() && i + 1 < s.size() && s[i + 1].isLowSurrogate()) {
+        return 2;
+    }
+    if (c.isSurrogate() || c.category() == QChar::Other_Control) {
+        return 0;
+    }
+    return 1;
+}
+
+bool fit(QStringView s) {
+    for (qsizetype i = 0; i < s.size();) {
+        const qsizetype n = fitAt(s, i);
+        if (n == 0) {
+            return false;
+        }
+        i += n;
+    }
+    return true;
+}
+
+// A text the user typed, as a record keeps it: each unfit character becomes
+// U+FFFD, and the text ends before `longest` units without splitting a pair.
+QString cleaned(QStringView s, qsizetype longest) {
+    QString out;
+    out.reserve(std::min(s.size(), longest));
+    for (qsizetype i = 0; i < s.size();) {
+        const qsizetype n = fitAt(s, i);
+        if (out.size() + std::max<qsizetype>(n, 1) > longest) {
+            break;
+        }
+        if (n == 0) {
+            out += QChar::ReplacementCharacter;
+            ++i;
+        } else {
+            out += s.mid(i, n);
+            i += n;
+        }
+    }
+    return out;
+}
+
 QJsonObject toJson(const Instant& instant) {
-    return {{QStringLiteral("boot"), instant.bootSeconds},
-            {QStringLiteral("bootId"), instant.bootId},
-            {QStringLiteral("utcMs"), static_cast<double>(instant.utcMs)}};
+    QJsonObject o{
+        {QStringLiteral("utcMs"), std::clamp(static_cast<double>(instant.utcMs), 0.0, kMaxUtcMs)}};
+    // A boot-time reading the parser would refuse (one before this boot) is
+    // not written: the wall clock alone keeps the instant.
+    if (!instant.bootId.isEmpty() && instant.bootId.size() <= kMaxBootId && fit(instant.bootId) &&
+        instant.bootSeconds >= 0.0 && instant.bootSeconds <= kMaxBootSeconds) {
+        o.insert(QStringLiteral("boot"), instant.bootSeconds);
+        o.insert(QStringLiteral("bootId"), instant.bootId);
+    }
+    return o;
 }
 
 // A field that is not sound: the window that holds it is set aside.
@@ -64,12 +117,19 @@ QString text(const QJsonObject& object, const QString& field, qsizetype longest)
     if (s.size() > longest) {
         unsound(field, "is too long");
     }
-    for (const QChar c : s) {
-        if (c.category() == QChar::Other_Control || c.isSurrogate()) {
-            unsound(field, "holds a control character");
-        }
+    if (!fit(s)) {
+        unsound(field, "holds a control character");
     }
     return s;
+}
+
+// A text the user typed: any text is cleaned, only another type is unsound.
+QString typed(const QJsonObject& object, const QString& field, qsizetype longest) {
+    const QJsonValue value = object.value(field);
+    if (!value.isUndefined() && !value.isString()) {
+        unsound(field, "is not a text");
+    }
+    return cleaned(value.toString(), longest);
 }
 
 bool flag(const QJsonObject& object, const QString& field) {
@@ -94,8 +154,13 @@ QJsonObject member(const QJsonObject& object, const QString& field) {
 Instant instant(const QJsonObject& object, const QString& field) {
     const QJsonObject o = member(object, field);
     Instant i;
-    i.bootSeconds = number(o, QStringLiteral("boot"), 0.0, kMaxBootSeconds);
     i.bootId = text(o, QStringLiteral("bootId"), kMaxBootId);
+    // Without a boot id the reading is of no use; records of a system without
+    // one may still hold it.
+    if (!i.bootId.isEmpty() || o.contains(QStringLiteral("boot"))) {
+        const double boot = number(o, QStringLiteral("boot"), 0.0, kMaxBootSeconds);
+        i.bootSeconds = i.bootId.isEmpty() ? 0.0 : boot;
+    }
     const double ms = number(o, QStringLiteral("utcMs"), 0.0, kMaxUtcMs);
     if (ms != std::floor(ms)) {
         unsound(field, "has a fraction of a millisecond");
@@ -106,7 +171,8 @@ Instant instant(const QJsonObject& object, const QString& field) {
 
 WindowRecord window(const QJsonObject& o) {
     WindowRecord w;
-    w.identification = text(o, QStringLiteral("id"), kMaxIdentification);
+    w.identification = typed(o, QStringLiteral("id"), kMaxIdentification);
+    w.minutes = typed(o, QStringLiteral("minutes"), kMaxMinutes);
     if (o.contains(QStringLiteral("x")) || o.contains(QStringLiteral("y"))) {
         w.placed = true;
         w.x = static_cast<int>(number(o, QStringLiteral("x"), -kMaxCoordinate, kMaxCoordinate));
@@ -133,6 +199,9 @@ WindowRecord window(const QJsonObject& o) {
     }
     if (w.stopwatch != WindowRecord::Stopwatch::Idle) {
         w.capture = text(sw, QStringLiteral("capture"), kMaxDisplay);
+        w.captured = sw.contains(QStringLiteral("captured"))
+                         ? flag(sw, QStringLiteral("captured"))
+                         : !w.capture.isEmpty() && w.capture != QLatin1String("0.00");
     }
     const QJsonValue cd = o.value(QStringLiteral("countdown"));
     if (!cd.isUndefined()) {
@@ -151,10 +220,13 @@ WindowRecord window(const QJsonObject& o) {
 QByteArray toJson(const TimingRecord& record) {
     QJsonArray windows;
     for (const WindowRecord& w : record.windows) {
-        QJsonObject o{{QStringLiteral("id"), w.identification}};
+        QJsonObject o{{QStringLiteral("id"), cleaned(w.identification, kMaxIdentification)}};
         if (w.placed) {
-            o.insert(QStringLiteral("x"), w.x);
-            o.insert(QStringLiteral("y"), w.y);
+            o.insert(QStringLiteral("x"), std::clamp<double>(w.x, -kMaxCoordinate, kMaxCoordinate));
+            o.insert(QStringLiteral("y"), std::clamp<double>(w.y, -kMaxCoordinate, kMaxCoordinate));
+        }
+        if (!w.minutes.isEmpty()) {
+            o.insert(QStringLiteral("minutes"), cleaned(w.minutes, kMaxMinutes));
         }
         QJsonObject sw{{QStringLiteral("state"), kStopwatchStates[static_cast<int>(w.stopwatch)]}};
         if (w.stopwatch == WindowRecord::Stopwatch::Running) {
@@ -162,10 +234,11 @@ QByteArray toJson(const TimingRecord& record) {
         }
         if (w.stopwatch == WindowRecord::Stopwatch::Stopped ||
             w.stopwatch == WindowRecord::Stopwatch::Converted) {
-            sw.insert(QStringLiteral("result"), w.result);
+            sw.insert(QStringLiteral("result"), cleaned(w.result, kMaxDisplay));
         }
         if (w.stopwatch != WindowRecord::Stopwatch::Idle) {
-            sw.insert(QStringLiteral("capture"), w.capture);
+            sw.insert(QStringLiteral("capture"), cleaned(w.capture, kMaxDisplay));
+            sw.insert(QStringLiteral("captured"), w.captured);
         }
         o.insert(QStringLiteral("stopwatch"), sw);
         if (w.countdownRunning) {

@@ -3,10 +3,15 @@
 // window was timing, kept on disk while the program runs and read back at the
 // next start. Instants are kept twice: on the boot-time clock with the boot's
 // id, exact within one boot whatever the wall clock does, and as UTC wall-clock
-// time, for after a reboot.
+// time, for after a reboot. An instant before the running boot (a stopwatch
+// brought back after a reboot) has no boot-time reading: it is kept by the
+// wall clock alone.
 //
 // Everything read back is untrusted: the parser checks every field's type and
-// range and sets aside what is not sound, saying why in one line.
+// range and sets aside what is not sound, window by window, saying why in one
+// line. The texts the user typed (the I.D., the minutes) are cleaned instead:
+// what a record cannot hold becomes U+FFFD and the window stays. Whatever
+// toJson() writes, parseRecord() reads back.
 #include <QByteArray>
 #include <QString>
 
@@ -17,8 +22,8 @@ namespace core {
 
 // One instant on both clocks.
 struct Instant {
-    double bootSeconds = 0.0; // the boot-time clock, seconds since the boot
-    QString bootId;           // the boot's id; empty where the system has none
+    double bootSeconds = 0.0; // the boot-time clock, seconds since the boot; 0 without a boot id
+    QString bootId;           // the boot's id; empty: by the wall clock alone
     std::int64_t utcMs = 0;   // milliseconds since 1970-01-01 00:00 UTC
     friend bool operator==(const Instant&, const Instant&) = default;
 };
@@ -28,12 +33,16 @@ struct WindowRecord {
     bool placed = false;    // x and y hold the window's position
     int x = 0;
     int y = 0;
+    QString minutes; // the countdown's minutes box
 
     enum class Stopwatch { Idle, Running, Stopped, Converted };
     Stopwatch stopwatch = Stopwatch::Idle;
     Instant started; // Running: the first start
     QString result;  // Stopped, Converted: the main display
     QString capture; // Running, Stopped, Converted: the capture display
+    // Running, Stopped, Converted: a capture was made (the capture button
+    // reads "Refresh"). Records without it: the capture display is not "0.00".
+    bool captured = false;
 
     bool countdownRunning = false;
     Instant countdownEnd;
@@ -53,6 +62,8 @@ struct TimingRecord {
 inline constexpr qsizetype kMaxRecordBytes = qsizetype{256} * 1024;
 inline constexpr int kMaxRecordWindows = 64;
 inline constexpr int kRecordFormat = 1;
+inline constexpr qsizetype kMaxIdentification = 256; // UTF-16 units; the I.D. box takes fewer
+inline constexpr qsizetype kMaxMinutes = 64;         // UTF-16 units of the minutes box kept
 
 [[nodiscard]] QByteArray toJson(const TimingRecord& record);
 

@@ -3,6 +3,8 @@
 #include "core/texts.h"
 
 #if HOROLUX_LINUX_DESKTOP
+#include "dbusnames.h"
+
 #include <QDBusConnection>
 #include <QDBusError>
 #include <QDBusMessage>
@@ -40,16 +42,14 @@ std::string reasonFor(const QDBusError& error) {
             "Messages",
             "Automatic time synchronization is on; turn it off in the system settings first.");
     }
-    if (name == QLatin1String("org.freedesktop.DBus.Error.AccessDenied") ||
-        name == QLatin1String("org.freedesktop.DBus.Error.AuthFailed") ||
-        name == QLatin1String("org.freedesktop.PolicyKit1.Error.NotAuthorized")) {
+    if (dbus::isPermissionRefusal(name)) {
         return QT_TRANSLATE_NOOP(
             "Messages", "You are not allowed to set the clock, or the authorization was refused.");
     }
     if (name == QLatin1String("org.freedesktop.PolicyKit1.Error.Cancelled")) {
         return QT_TRANSLATE_NOOP("Messages", "The authorization was cancelled.");
     }
-    if (name == QLatin1String("org.freedesktop.DBus.Error.InteractiveAuthorizationRequired")) {
+    if (name == QLatin1String(dbus::kInteractiveAuthorizationRequired)) {
         return QT_TRANSLATE_NOOP(
             "Messages", "Setting the clock needs an authorization that could not be asked for.");
     }
@@ -62,12 +62,8 @@ std::string reasonFor(const QDBusError& error) {
 }
 
 ClockNotSet::Cause causeOf(const QDBusError& error) {
-    const QString name = error.name();
-    return name == QLatin1String("org.freedesktop.DBus.Error.AccessDenied") ||
-                   name == QLatin1String("org.freedesktop.DBus.Error.AuthFailed") ||
-                   name == QLatin1String("org.freedesktop.PolicyKit1.Error.NotAuthorized")
-               ? ClockNotSet::Cause::NotPermitted
-               : ClockNotSet::Cause::Refused;
+    return dbus::isPermissionRefusal(error.name()) ? ClockNotSet::Cause::NotPermitted
+                                                   : ClockNotSet::Cause::Refused;
 }
 
 std::string reasonForErrno(int number) {

@@ -1,6 +1,8 @@
 #include "inhibitor.h"
 
 #if HOROLUX_LINUX_DESKTOP
+#include "dbusnames.h"
+
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -15,8 +17,8 @@ namespace platform {
 #if HOROLUX_LINUX_DESKTOP
 namespace {
 
-const QString kPortal = QStringLiteral("org.freedesktop.portal.Desktop");
-const QString kPortalPath = QStringLiteral("/org/freedesktop/portal/desktop");
+const QString kPortal = QString::fromLatin1(dbus::kPortalService);
+const QString kPortalPath = QString::fromLatin1(dbus::kPortalPath);
 constexpr uint kSuspend = 4; // the portal's flag for suspend
 
 // The portal's Inhibit: the inhibition lasts until the request object it

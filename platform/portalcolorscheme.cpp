@@ -1,5 +1,7 @@
 #include "portalcolorscheme.h"
 
+#include "dbusnames.h"
+
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
@@ -10,8 +12,8 @@ namespace platform {
 
 namespace {
 
-const QString kService = QStringLiteral("org.freedesktop.portal.Desktop");
-const QString kPath = QStringLiteral("/org/freedesktop/portal/desktop");
+const QString kService = QString::fromLatin1(dbus::kPortalService);
+const QString kPath = QString::fromLatin1(dbus::kPortalPath);
 const QString kInterface = QStringLiteral("org.freedesktop.portal.Settings");
 const QString kGroup = QStringLiteral("org.freedesktop.appearance");
 const QString kKey = QStringLiteral("color-scheme");
@@ -42,7 +44,7 @@ void PortalColorScheme::read(const QString& method) {
         if (reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty()) {
             report(reply.arguments().constFirst());
         } else if (method == QLatin1String("ReadOne") &&
-                   reply.errorName() == QLatin1String("org.freedesktop.DBus.Error.UnknownMethod")) {
+                   reply.errorName() == QLatin1String(dbus::kUnknownMethod)) {
             read(QStringLiteral("Read")); // a portal older than ReadOne
         }
     });

@@ -39,12 +39,6 @@ Optionen:
         <translation>Unerwartetes Argument „%1“.</translation>
     </message>
     <message>
-        <source>horolux: no display to open a window on (neither DISPLAY nor WAYLAND_DISPLAY is set); run it in a desktop session, with -platform offscreen, or under xvfb-run.
-</source>
-        <translation>horolux: keine Anzeige, um ein Fenster zu öffnen (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt); starten Sie es in einer Desktop-Sitzung, mit -platform offscreen oder mit xvfb-run.
-</translation>
-    </message>
-    <message>
         <source>  --no-restore   Start with one idle window; keep the recorded timings
                  for a later start.
 
@@ -66,6 +60,12 @@ löschen Sie die Dateien dort, während Horolux nicht läuft, um sie zu verwerfe
 Die Qt-eigenen Optionen wirken wie in jedem Qt-Programm, darunter
 -platform NAME, -display ANZEIGE, -style STIL und -reverse.
 Siehe horolux(1).
+</translation>
+    </message>
+    <message>
+        <source>%1: no display to open a window on (neither DISPLAY nor WAYLAND_DISPLAY is set); run it in a desktop session, with -platform offscreen, or under xvfb-run.
+</source>
+        <translation>%1: keine Anzeige, um ein Fenster zu öffnen (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt); starten Sie es in einer Desktop-Sitzung, mit -platform offscreen oder mit xvfb-run.
 </translation>
     </message>
 </context>
@@ -221,6 +221,34 @@ werden Ihre Ergebnisse falsch!!</translation>
     <message>
         <source>%1: countdown done at %2</source>
         <translation>%1: Countdown um %2 abgelaufen</translation>
+    </message>
+    <message>
+        <source>The stopwatch did not come back: its start lies in the future. Was the computer&apos;s clock set back?</source>
+        <translation>Die Stoppuhr wurde nicht wiederhergestellt: Ihr Start liegt in der Zukunft. Wurde die Uhr des Computers zurückgestellt?</translation>
+    </message>
+    <message>
+        <source>The stopwatch did not come back: it has run longer than 32767 hours, more than it can convert.</source>
+        <translation>Die Stoppuhr wurde nicht wiederhergestellt: Sie lief länger als 32767 Stunden, mehr als sie umrechnen kann.</translation>
+    </message>
+    <message>
+        <source>The stopwatch did not come back: its result is not a time it can convert.</source>
+        <translation>Die Stoppuhr wurde nicht wiederhergestellt: Ihr Ergebnis ist keine Zeit, die sie umrechnen kann.</translation>
+    </message>
+    <message>
+        <source>The countdown did not come back: its end lies more than 24 hours ahead. Was the computer&apos;s clock set back?</source>
+        <translation>Der Countdown wurde nicht wiederhergestellt: Sein Ende liegt mehr als 24 Stunden voraus. Wurde die Uhr des Computers zurückgestellt?</translation>
+    </message>
+    <message>
+        <source>The countdown did not come back: it ended more than ten years ago.</source>
+        <translation>Der Countdown wurde nicht wiederhergestellt: Er endete vor mehr als zehn Jahren.</translation>
+    </message>
+    <message>
+        <source>Timing not restored</source>
+        <translation>Zeitmessung nicht wiederhergestellt</translation>
+    </message>
+    <message>
+        <source>%1: timing not restored</source>
+        <translation>%1: Zeitmessung nicht wiederhergestellt</translation>
     </message>
 </context>
 <context>

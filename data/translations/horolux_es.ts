@@ -38,12 +38,6 @@ Opciones:
         <translation>Argumento inesperado «%1».</translation>
     </message>
     <message>
-        <source>horolux: no display to open a window on (neither DISPLAY nor WAYLAND_DISPLAY is set); run it in a desktop session, with -platform offscreen, or under xvfb-run.
-</source>
-        <translation>horolux: no hay ninguna pantalla donde abrir una ventana (no están definidas ni DISPLAY ni WAYLAND_DISPLAY); ejecútelo en una sesión de escritorio, con -platform offscreen o con xvfb-run.
-</translation>
-    </message>
-    <message>
         <source>  --no-restore   Start with one idle window; keep the recorded timings
                  for a later start.
 
@@ -65,6 +59,12 @@ borre esos archivos mientras Horolux no esté en marcha.
 Las opciones propias de Qt funcionan como en cualquier programa Qt, entre ellas
 -platform NOMBRE, -display PANTALLA, -style ESTILO y -reverse.
 Consulte horolux(1).
+</translation>
+    </message>
+    <message>
+        <source>%1: no display to open a window on (neither DISPLAY nor WAYLAND_DISPLAY is set); run it in a desktop session, with -platform offscreen, or under xvfb-run.
+</source>
+        <translation>%1: no hay ninguna pantalla donde abrir una ventana (no están definidas ni DISPLAY ni WAYLAND_DISPLAY); ejecútelo en una sesión de escritorio, con -platform offscreen o con xvfb-run.
 </translation>
     </message>
 </context>
@@ -220,6 +220,34 @@ Si cambia el reloj ahora.....
     <message>
         <source>%1: countdown done at %2</source>
         <translation>%1: cuenta atrás terminada a las %2</translation>
+    </message>
+    <message>
+        <source>The stopwatch did not come back: its start lies in the future. Was the computer&apos;s clock set back?</source>
+        <translation>El cronómetro no se ha restaurado: su inicio está en el futuro. ¿Se ha atrasado el reloj del ordenador?</translation>
+    </message>
+    <message>
+        <source>The stopwatch did not come back: it has run longer than 32767 hours, more than it can convert.</source>
+        <translation>El cronómetro no se ha restaurado: ha funcionado más de 32767 horas, más de lo que puede convertir.</translation>
+    </message>
+    <message>
+        <source>The stopwatch did not come back: its result is not a time it can convert.</source>
+        <translation>El cronómetro no se ha restaurado: su resultado no es un tiempo que pueda convertir.</translation>
+    </message>
+    <message>
+        <source>The countdown did not come back: its end lies more than 24 hours ahead. Was the computer&apos;s clock set back?</source>
+        <translation>La cuenta atrás no se ha restaurado: su final está a más de 24 horas. ¿Se ha atrasado el reloj del ordenador?</translation>
+    </message>
+    <message>
+        <source>The countdown did not come back: it ended more than ten years ago.</source>
+        <translation>La cuenta atrás no se ha restaurado: terminó hace más de diez años.</translation>
+    </message>
+    <message>
+        <source>Timing not restored</source>
+        <translation>Medición no restaurada</translation>
+    </message>
+    <message>
+        <source>%1: timing not restored</source>
+        <translation>%1: medición no restaurada</translation>
     </message>
 </context>
 <context>

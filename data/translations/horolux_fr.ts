@@ -38,12 +38,6 @@ Options&#xa0;:
         <translation>Argument inattendu «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
-        <source>horolux: no display to open a window on (neither DISPLAY nor WAYLAND_DISPLAY is set); run it in a desktop session, with -platform offscreen, or under xvfb-run.
-</source>
-        <translation>horolux&#xa0;: aucun affichage où ouvrir une fenêtre (ni DISPLAY ni WAYLAND_DISPLAY n&apos;est défini)&#xa0;; lancez-le dans une session de bureau, avec -platform offscreen ou avec xvfb-run.
-</translation>
-    </message>
-    <message>
         <source>  --no-restore   Start with one idle window; keep the recorded timings
                  for a later start.
 
@@ -65,6 +59,12 @@ abandonner, supprimez ces fichiers pendant que Horolux ne tourne pas.
 Les options propres à Qt fonctionnent comme dans tout programme Qt, dont
 -platform NOM, -display ÉCRAN, -style STYLE et -reverse.
 Voir horolux(1).
+</translation>
+    </message>
+    <message>
+        <source>%1: no display to open a window on (neither DISPLAY nor WAYLAND_DISPLAY is set); run it in a desktop session, with -platform offscreen, or under xvfb-run.
+</source>
+        <translation>%1&#xa0;: aucun affichage où ouvrir une fenêtre (ni DISPLAY ni WAYLAND_DISPLAY n&apos;est défini)&#xa0;; lancez-le dans une session de bureau, avec -platform offscreen ou avec xvfb-run.
 </translation>
     </message>
 </context>
@@ -220,6 +220,34 @@ vos résultats seront faux&#xa0;!!</translation>
     <message>
         <source>%1: countdown done at %2</source>
         <translation>%1&#xa0;: décompte terminé à %2</translation>
+    </message>
+    <message>
+        <source>The stopwatch did not come back: its start lies in the future. Was the computer&apos;s clock set back?</source>
+        <translation>Le chronomètre n&apos;a pas été rétabli&#xa0;: son départ est dans le futur. L&apos;horloge de l&apos;ordinateur a-t-elle été retardée&#xa0;?</translation>
+    </message>
+    <message>
+        <source>The stopwatch did not come back: it has run longer than 32767 hours, more than it can convert.</source>
+        <translation>Le chronomètre n&apos;a pas été rétabli&#xa0;: il a tourné plus de 32767 heures, plus qu&apos;il ne peut convertir.</translation>
+    </message>
+    <message>
+        <source>The stopwatch did not come back: its result is not a time it can convert.</source>
+        <translation>Le chronomètre n&apos;a pas été rétabli&#xa0;: son résultat n&apos;est pas une durée qu&apos;il peut convertir.</translation>
+    </message>
+    <message>
+        <source>The countdown did not come back: its end lies more than 24 hours ahead. Was the computer&apos;s clock set back?</source>
+        <translation>Le décompte n&apos;a pas été rétabli&#xa0;: sa fin est à plus de 24 heures. L&apos;horloge de l&apos;ordinateur a-t-elle été retardée&#xa0;?</translation>
+    </message>
+    <message>
+        <source>The countdown did not come back: it ended more than ten years ago.</source>
+        <translation>Le décompte n&apos;a pas été rétabli&#xa0;: il s&apos;est terminé il y a plus de dix ans.</translation>
+    </message>
+    <message>
+        <source>Timing not restored</source>
+        <translation>Chronométrage non rétabli</translation>
+    </message>
+    <message>
+        <source>%1: timing not restored</source>
+        <translation>%1&#xa0;: chronométrage non rétabli</translation>
     </message>
 </context>
 <context>

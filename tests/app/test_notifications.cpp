@@ -1,6 +1,8 @@
 // A countdown that finishes while its window is not the active one is
 // announced on the desktop: named after the window's identification, bringing
 // the window back when picked, withdrawn once the user is back.
+#include "core/windowrecord.h"
+#include "persistence.h"
 #include "support/probe.h"
 
 #include <QComboBox>
@@ -112,6 +114,26 @@ private slots:
         }
         QVERIFY(!f.t.notifications.up);
         QCOMPARE(f.t.notifications.withdrawals, 1);
+    }
+
+    // A window whose timing does not come back at start comes back with its
+    // I.D., and tells why until the user answers: its first activation does
+    // not withdraw that, nor the finish of a countdown that ended meanwhile.
+    void restoredTellsWhy() {
+        TestServices t;
+        core::WindowRecord record;
+        record.identification = QStringLiteral("Oven");
+        record.stopwatch = core::WindowRecord::Stopwatch::Running;
+        record.started.utcMs = core::utcMs(t.clock.now()) + 60000; // in the future
+        QCOMPARE(restoreWindows(t.services, {record}), 1);
+        const auto tops = QApplication::topLevelWidgets();
+        const std::unique_ptr<frmStopwatch> w(qobject_cast<frmStopwatch*>(*std::find_if(
+            tops.begin(), tops.end(), [](QWidget* top) { return top->isVisible(); })));
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        QCOMPARE(frmStopwatchProbe(*w).control<QLineEdit>("Text1")->text(), "Oven");
+        QCOMPARE(t.notifications.shown.at(0).summary, "Oven: timing not restored");
+        QVERIFY(t.notifications.up);
     }
 };
 

@@ -5,6 +5,8 @@
 
 #include <QTest>
 
+#include <limits>
+
 using core::Instant;
 using core::Restored;
 using core::WindowRecord;
@@ -51,6 +53,10 @@ private slots:
         stopped.stopwatch = Sw::Converted;
         stopped.result = QStringLiteral("01:02:03");
         stopped.capture = QStringLiteral("00:00:10");
+        // As long an I.D. as the box holds (20 UTF-16 units): astral, joined,
+        // right to left with a mark, an override, quotes.
+        stopped.identification =
+            QStringLiteral("🍵🍵🍵🍵🍵\U0001F469\u200D\U0001F467\u05E9\u05B8\u202E\"\\");
         record.windows = {placed, stopped, WindowRecord{}};
         const core::ParsedRecord back = core::parseRecord(core::toJson(record));
         QCOMPARE(back.setAside, QString());
@@ -100,7 +106,11 @@ private slots:
             << doc(R"({"stopwatch":{"state":"stopped","result":")" + QByteArray(40, '9') + R"("}})")
             << 0 << "result is too long";
         QTest::newRow("control character")
-            << doc(R"({"id":"a\u0007b","stopwatch":{"state":"idle"}})") << 0 << "control";
+            << doc(R"({"stopwatch":{"state":"stopped","result":"a\u0007b"}})") << 0 << "control";
+        // What the user typed is cleaned, not refused; format 1 without captured.
+        QTest::newRow("lone surrogates, no captured, no boot reading")
+            << doc(R"({"id":"a\ud800","minutes":"\udc00","stopwatch":{"state":"running","capture":"0","since":{"utcMs":5}}})")
+            << 1 << "";
         QTest::newRow("bad validates")
             << doc(R"({"stopwatch":{"state":"idle"},"countdown":{"end":{"boot":1,"utcMs":1},"validates":"yes"}})")
             << 0 << "validates is not true or false";
@@ -113,6 +123,23 @@ private slots:
         QCOMPARE(int(parsed.record.windows.size()), sound);
         QVERIFY2(parsed.setAside.contains(why), qPrintable(parsed.setAside));
         QVERIFY(!parsed.setAside.contains(QLatin1Char('\n')));
+    }
+
+    // Whatever a window holds, what is written reads back.
+    void writtenReadsBack() {
+        WindowRecord w = running(1, QString(100, 'b'), -5);
+        w.placed = true;
+        w.x = std::numeric_limits<int>::min();
+        w.identification = QString(300, QChar(0xD83C));
+        w.minutes = QString(100, QChar(0x1F));
+        w.capture = QString(40, '9');
+        const core::ParsedRecord back =
+            core::parseRecord(core::toJson({{w, running(-3600, kBoot, kNowMs)}}));
+        QCOMPARE(back.setAside, QString());
+        // Lone halves of pairs and control characters cleaned.
+        const QChar unfit = QChar::ReplacementCharacter;
+        QCOMPARE(back.record.windows[0].identification, QString(core::kMaxIdentification, unfit));
+        QCOMPARE(back.record.windows[0].minutes, QString(core::kMaxMinutes, unfit));
     }
 
     void restore_data() {
@@ -146,6 +173,14 @@ private slots:
         QTest::newRow("no boot id: wall clock")
             << running(kNowBoot - 5, QString(), kNowMs - 60000) << "" << int(Sw::Running) << 60.0
             << none << 0.0 << "" << false;
+        QTest::newRow("a second beyond what converts")
+            << running(1, kBoot, kNowMs - 117964800000) << "other" << int(Sw::Idle) << 0.0 << none
+            << 0.0 << "" << true;
+        WindowRecord stopped = running(kNowBoot, kBoot, kNowMs);
+        stopped.stopwatch = Sw::Stopped;
+        stopped.result = QStringLiteral("117964799.50");
+        QTest::newRow("stopped beyond what converts")
+            << stopped << kBoot << int(Sw::Idle) << 0.0 << none << 0.0 << "" << true;
         QTest::newRow("countdown to run on")
             << counting(kNowBoot + 90, kNowMs, false) << kBoot << int(Sw::Running) << 100.0 << on
             << 90.0 << "" << false;
