@@ -12,6 +12,10 @@ its first start (stopped by a click, its result is past the time of the kill),
 the countdown finished, with the notification "Oven: countdown done at HH:MM".
 Then SIGTERM ends the second run and its record must stay for a third start.
 
+Then the records of a boot before this one: a running stopwatch whose I.D.
+holds an emoji, started a day ago by the wall clock in another boot, comes
+back, and comes back again after a second kill in this boot, further on.
+
 Exits with 77 (skipped) when Xvfb or XPROBE is missing.
 '''
 
@@ -96,8 +100,8 @@ def main():
 
     started_pids = []
 
-    def start(log):
-        w = parse(probe('start', os.path.join(work, log), horolux))
+    def start(log, *args):
+        w = parse(probe('start', os.path.join(work, log), horolux, *args))
         started_pids.append(w['pid'])
         w['menu'] = w['h'] - CLIENT_HEIGHT
         return w
@@ -107,9 +111,16 @@ def main():
 
     try:
         run(state, probe, start, at)
+        for pid in started_pids:
+            try:
+                os.kill(pid, signal.SIGKILL)
+            except ProcessLookupError:
+                pass
+        shutil.rmtree(os.path.join(state, 'horolux'), ignore_errors=True)
+        rebooted(state, start)
     finally:
         dump(state)
-        for log in ('first.log', 'second.log'):
+        for log in ('first.log', 'second.log', 'reboot-1.log', 'reboot-2.log'):
             if os.path.exists(os.path.join(work, log)):
                 with open(os.path.join(work, log), encoding='utf-8', errors='replace') as f:
                     sys.stdout.write(f'{log}:\n{f.read()}')
@@ -200,6 +211,37 @@ def run(state, probe, start, at):
     if not os.path.exists(path) or len(records(state).get(path, [])) != 2:
         fail('the record did not outlive SIGTERM')
     print('SIGTERM: the record of both windows stays')
+
+
+def rebooted(state, start):
+    '''A record from another boot, brought back twice: the first start must
+    record the stopwatch so that its own record reads back after a kill.'''
+    folder = os.path.join(state, 'horolux')
+    os.makedirs(folder, mode=0o700, exist_ok=True)
+    day_ago = int(time.time() * 1000) - 86400 * 1000
+    ident = 'Tea \U0001F375'
+    with open(os.path.join(folder, 'elsewhere.json'), 'w', encoding='utf-8') as f:
+        json.dump({'format': 1, 'windows': [{'id': ident, 'stopwatch': {
+            'state': 'running', 'capture': '0.00',
+            'since': {'boot': 5.0, 'bootId': 'a-boot-before-this-one', 'utcMs': day_ago}}}]},
+            f, ensure_ascii=False)
+    os.chmod(os.path.join(folder, 'elsewhere.json'), 0o600)
+
+    def running_tea():
+        for windows in records(state).values():
+            for w in windows:
+                if w['id'] == ident and w['stopwatch']['state'] == 'running':
+                    return w
+        return None
+    for round_ in (1, 2):
+        w = start(f'reboot-{round_}.log')
+        back = wait_for(f'the stopwatch of another boot back, start {round_}', running_tea)
+        if abs(back['stopwatch']['since']['utcMs'] - day_ago) > 1000:
+            fail(f'the stopwatch came back started at {back["stopwatch"]["since"]}, not a day ago')
+        os.kill(w['pid'], signal.SIGKILL)
+        print(f'start {round_} after a reboot: back, recorded as {json.dumps(back["stopwatch"])}',
+              flush=True)
+        time.sleep(0.5)
 
 
 if __name__ == '__main__':
