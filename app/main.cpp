@@ -62,7 +62,14 @@ int main(int argc, char* argv[]) {
 
     // Each window has no parent and deletes itself when it is closed. With
     // nothing to bring back, one idle window.
-    if (!restore || restoreWindows(services, store->takeOver()) == 0) {
+    int restored = 0;
+    if (restore) {
+        // The records taken over go only once this process's own record,
+        // written after every window is restored, holds their timings.
+        const platform::TimingJournal::Restoring restoring(journal);
+        restored = restoreWindows(services, store->takeOver());
+    }
+    if (restored == 0) {
         auto* first = new frmStopwatch(services);
         placeNewWindow(*first);
         first->show();

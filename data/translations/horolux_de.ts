@@ -222,6 +222,26 @@ werden Ihre Ergebnisse falsch!!</translation>
         <source>%1: countdown done at %2</source>
         <translation>%1: Countdown um %2 abgelaufen</translation>
     </message>
+    <message>
+        <source>A timing record that could not be read was set aside as %1: %2</source>
+        <translation>Eine Aufzeichnung der Zeitmessungen, die sich nicht lesen ließ, wurde als %1 beiseitegelegt: %2</translation>
+    </message>
+    <message>
+        <source>A timing record that could not be read is left as it is, %1: %2</source>
+        <translation>Eine Aufzeichnung der Zeitmessungen, die sich nicht lesen ließ, bleibt unverändert, %1: %2</translation>
+    </message>
+    <message>
+        <source>The timings cannot be written to %1 (%2). Horolux keeps trying; until it succeeds they would not outlive the program.</source>
+        <translation>Die Zeitmessungen können nicht in %1 geschrieben werden (%2). Horolux versucht es weiter; bis dahin würden sie das Ende des Programms nicht überdauern.</translation>
+    </message>
+    <message>
+        <source>The timings cannot be kept in %1 (%2). Horolux keeps trying; until it succeeds they would not outlive the program.</source>
+        <translation>Die Zeitmessungen können nicht in %1 aufbewahrt werden (%2). Horolux versucht es weiter; bis dahin würden sie das Ende des Programms nicht überdauern.</translation>
+    </message>
+    <message>
+        <source>The timings cannot be kept in %1 (%2): Horolux runs without keeping them.</source>
+        <translation>Die Zeitmessungen können nicht in %1 aufbewahrt werden (%2): Horolux läuft, ohne sie aufzubewahren.</translation>
+    </message>
 </context>
 <context>
     <name>frmStopwatch</name>

@@ -221,6 +221,26 @@ Si cambia el reloj ahora.....
         <source>%1: countdown done at %2</source>
         <translation>%1: cuenta atrás terminada a las %2</translation>
     </message>
+    <message>
+        <source>A timing record that could not be read was set aside as %1: %2</source>
+        <translation>Un registro de las mediciones que no se pudo leer se ha apartado como %1: %2</translation>
+    </message>
+    <message>
+        <source>A timing record that could not be read is left as it is, %1: %2</source>
+        <translation>Un registro de las mediciones que no se pudo leer se deja tal como está, %1: %2</translation>
+    </message>
+    <message>
+        <source>The timings cannot be written to %1 (%2). Horolux keeps trying; until it succeeds they would not outlive the program.</source>
+        <translation>Las mediciones no se pueden escribir en %1 (%2). Horolux sigue intentándolo; hasta entonces no sobrevivirían al final del programa.</translation>
+    </message>
+    <message>
+        <source>The timings cannot be kept in %1 (%2). Horolux keeps trying; until it succeeds they would not outlive the program.</source>
+        <translation>Las mediciones no se pueden conservar en %1 (%2). Horolux sigue intentándolo; hasta entonces no sobrevivirían al final del programa.</translation>
+    </message>
+    <message>
+        <source>The timings cannot be kept in %1 (%2): Horolux runs without keeping them.</source>
+        <translation>Las mediciones no se pueden conservar en %1 (%2): Horolux funciona sin conservarlas.</translation>
+    </message>
 </context>
 <context>
     <name>frmStopwatch</name>

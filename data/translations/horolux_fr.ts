@@ -221,6 +221,26 @@ vos résultats seront faux&#xa0;!!</translation>
         <source>%1: countdown done at %2</source>
         <translation>%1&#xa0;: décompte terminé à %2</translation>
     </message>
+    <message>
+        <source>A timing record that could not be read was set aside as %1: %2</source>
+        <translation>Un enregistrement des mesures illisible a été mis de côté sous le nom %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>A timing record that could not be read is left as it is, %1: %2</source>
+        <translation>Un enregistrement des mesures illisible est laissé tel quel, %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The timings cannot be written to %1 (%2). Horolux keeps trying; until it succeeds they would not outlive the program.</source>
+        <translation>Les mesures ne peuvent pas être écrites dans %1 (%2). Horolux continue d&apos;essayer&#xa0;; d&apos;ici là, elles ne survivraient pas à la fin du programme.</translation>
+    </message>
+    <message>
+        <source>The timings cannot be kept in %1 (%2). Horolux keeps trying; until it succeeds they would not outlive the program.</source>
+        <translation>Les mesures ne peuvent pas être conservées dans %1 (%2). Horolux continue d&apos;essayer&#xa0;; d&apos;ici là, elles ne survivraient pas à la fin du programme.</translation>
+    </message>
+    <message>
+        <source>The timings cannot be kept in %1 (%2): Horolux runs without keeping them.</source>
+        <translation>Les mesures ne peuvent pas être conservées dans %1 (%2)&#xa0;: Horolux fonctionne sans les conserver.</translation>
+    </message>
 </context>
 <context>
     <name>frmStopwatch</name>
