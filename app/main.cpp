@@ -8,9 +8,11 @@
 #include "platform/clocksetters.h"
 #include "platform/colorscheme.h"
 #include "platform/dialogs.h"
+#include "platform/notifier.h"
 #include "platform/systemclock.h"
 #include "platform/timingjournal.h"
 #include "platform/translation.h"
+#include "timingproblems.h"
 
 #include <QApplication>
 
@@ -48,9 +50,12 @@ int main(int argc, char* argv[]) {
     platform::SystemClock clock;
     platform::QtDialogs dialogs;
     const std::unique_ptr<core::ClockSetter> clockSetter = platform::makeSystemClockSetter();
-    // The timings of this process, kept for the next start.
-    const std::unique_ptr<platform::TimingStore> store =
-        platform::makeFileTimingStore(platform::timingFolder());
+    // The timings of this process, kept for the next start; what goes wrong
+    // with them is told in a desktop notification.
+    TimingProblems problems(platform::makeDesktopNotifier);
+    const std::unique_ptr<platform::TimingStore> store = platform::makeFileTimingStore(
+        platform::timingFolder(),
+        {.onProblem = [&problems](const platform::TimingProblem& p) { problems.tell(p); }});
     platform::TimingJournal journal(*store);
     keepTimingsAtEnd(app, journal);
     const platform::Services services{clock,

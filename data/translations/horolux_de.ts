@@ -242,6 +242,18 @@ werden Ihre Ergebnisse falsch!!</translation>
         <source>The timings cannot be kept in %1 (%2): Horolux runs without keeping them.</source>
         <translation>Die Zeitmessungen können nicht in %1 aufbewahrt werden (%2): Horolux läuft, ohne sie aufzubewahren.</translation>
     </message>
+    <message>
+        <source>A timing record could not be read</source>
+        <translation>Eine Aufzeichnung der Zeitmessungen ließ sich nicht lesen</translation>
+    </message>
+    <message>
+        <source>The timings are not saved yet</source>
+        <translation>Die Zeitmessungen sind noch nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>The timings are not kept</source>
+        <translation>Die Zeitmessungen werden nicht aufbewahrt</translation>
+    </message>
 </context>
 <context>
     <name>frmStopwatch</name>

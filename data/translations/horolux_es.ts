@@ -241,6 +241,18 @@ Si cambia el reloj ahora.....
         <source>The timings cannot be kept in %1 (%2): Horolux runs without keeping them.</source>
         <translation>Las mediciones no se pueden conservar en %1 (%2): Horolux funciona sin conservarlas.</translation>
     </message>
+    <message>
+        <source>A timing record could not be read</source>
+        <translation>No se pudo leer un registro de las mediciones</translation>
+    </message>
+    <message>
+        <source>The timings are not saved yet</source>
+        <translation>Las mediciones aún no están guardadas</translation>
+    </message>
+    <message>
+        <source>The timings are not kept</source>
+        <translation>Las mediciones no se conservan</translation>
+    </message>
 </context>
 <context>
     <name>frmStopwatch</name>

@@ -241,6 +241,18 @@ vos résultats seront faux&#xa0;!!</translation>
         <source>The timings cannot be kept in %1 (%2): Horolux runs without keeping them.</source>
         <translation>Les mesures ne peuvent pas être conservées dans %1 (%2)&#xa0;: Horolux fonctionne sans les conserver.</translation>
     </message>
+    <message>
+        <source>A timing record could not be read</source>
+        <translation>Un enregistrement des mesures n&apos;a pas pu être lu</translation>
+    </message>
+    <message>
+        <source>The timings are not saved yet</source>
+        <translation>Les mesures ne sont pas encore enregistrées</translation>
+    </message>
+    <message>
+        <source>The timings are not kept</source>
+        <translation>Les mesures ne sont pas conservées</translation>
+    </message>
 </context>
 <context>
     <name>frmStopwatch</name>
