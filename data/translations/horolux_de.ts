@@ -50,7 +50,9 @@ Optionen:
 
 Running timings are recorded in $XDG_STATE_HOME/horolux (by default
 ~/.local/state/horolux) and come back at the next start; delete the
-files there while Horolux is not running to discard them.
+files there while Horolux is not running to discard them. A record
+that cannot be read is set aside there; at most the newest 10
+set-aside records are kept.
 
 Qt&apos;s own options work as in every Qt program, among them
 -platform NAME, -display DISPLAY, -style STYLE and -reverse.
@@ -62,6 +64,8 @@ See horolux(1).
 Laufende Zeitmessungen werden in $XDG_STATE_HOME/horolux (standardmäßig
 ~/.local/state/horolux) aufgezeichnet und kommen beim nächsten Start zurück;
 löschen Sie die Dateien dort, während Horolux nicht läuft, um sie zu verwerfen.
+Eine Aufzeichnung, die sich nicht lesen lässt, wird dort beiseitegelegt;
+höchstens die neuesten 10 beiseitegelegten Aufzeichnungen werden behalten.
 
 Die Qt-eigenen Optionen wirken wie in jedem Qt-Programm, darunter
 -platform NAME, -display ANZEIGE, -style STIL und -reverse.

@@ -49,7 +49,9 @@ Opciones:
 
 Running timings are recorded in $XDG_STATE_HOME/horolux (by default
 ~/.local/state/horolux) and come back at the next start; delete the
-files there while Horolux is not running to discard them.
+files there while Horolux is not running to discard them. A record
+that cannot be read is set aside there; at most the newest 10
+set-aside records are kept.
 
 Qt&apos;s own options work as in every Qt program, among them
 -platform NAME, -display DISPLAY, -style STYLE and -reverse.
@@ -60,7 +62,9 @@ See horolux(1).
 
 Las mediciones en curso se guardan en $XDG_STATE_HOME/horolux (por defecto
 ~/.local/state/horolux) y vuelven en el siguiente inicio; para descartarlas,
-borre esos archivos mientras Horolux no esté en marcha.
+borre esos archivos mientras Horolux no esté en marcha. Un registro que no se
+puede leer se aparta allí; se conservan como mucho los 10 registros apartados
+más recientes.
 
 Las opciones propias de Qt funcionan como en cualquier programa Qt, entre ellas
 -platform NOMBRE, -display PANTALLA, -style ESTILO y -reverse.

@@ -49,7 +49,9 @@ Options&#xa0;:
 
 Running timings are recorded in $XDG_STATE_HOME/horolux (by default
 ~/.local/state/horolux) and come back at the next start; delete the
-files there while Horolux is not running to discard them.
+files there while Horolux is not running to discard them. A record
+that cannot be read is set aside there; at most the newest 10
+set-aside records are kept.
 
 Qt&apos;s own options work as in every Qt program, among them
 -platform NAME, -display DISPLAY, -style STYLE and -reverse.
@@ -60,7 +62,9 @@ See horolux(1).
 
 Les mesures en cours sont enregistrées dans $XDG_STATE_HOME/horolux (par
 défaut ~/.local/state/horolux) et reviennent au démarrage suivant&#xa0;; pour les
-abandonner, supprimez ces fichiers pendant que Horolux ne tourne pas.
+abandonner, supprimez ces fichiers pendant que Horolux ne tourne pas. Un
+enregistrement illisible y est mis de côté&#xa0;; seuls les 10 enregistrements
+mis de côté les plus récents sont conservés.
 
 Les options propres à Qt fonctionnent comme dans tout programme Qt, dont
 -platform NOM, -display ÉCRAN, -style STYLE et -reverse.
