@@ -8,9 +8,11 @@
 #include "platform/clocksetters.h"
 #include "platform/colorscheme.h"
 #include "platform/dialogs.h"
+#include "platform/notifier.h"
 #include "platform/systemclock.h"
 #include "platform/timingjournal.h"
 #include "platform/translation.h"
+#include "timingproblems.h"
 
 #include <QApplication>
 
@@ -48,9 +50,12 @@ int main(int argc, char* argv[]) {
     platform::SystemClock clock;
     platform::QtDialogs dialogs;
     const std::unique_ptr<core::ClockSetter> clockSetter = platform::makeSystemClockSetter();
-    // The timings of this process, kept for the next start.
-    const std::unique_ptr<platform::TimingStore> store =
-        platform::makeFileTimingStore(platform::timingFolder());
+    // The timings of this process, kept for the next start; what goes wrong
+    // with them is told in a desktop notification.
+    TimingProblems problems(platform::makeDesktopNotifier);
+    const std::unique_ptr<platform::TimingStore> store = platform::makeFileTimingStore(
+        platform::timingFolder(),
+        {.onProblem = [&problems](const platform::TimingProblem& p) { problems.tell(p); }});
     platform::TimingJournal journal(*store);
     keepTimingsAtEnd(app, journal);
     const platform::Services services{clock,
@@ -62,7 +67,14 @@ int main(int argc, char* argv[]) {
 
     // Each window has no parent and deletes itself when it is closed. With
     // nothing to bring back, one idle window.
-    if (!restore || restoreWindows(services, store->takeOver()) == 0) {
+    int restored = 0;
+    if (restore) {
+        // The records taken over go only once this process's own record,
+        // written after every window is restored, holds their timings.
+        const platform::TimingJournal::Restoring restoring(journal);
+        restored = restoreWindows(services, store->takeOver());
+    }
+    if (restored == 0) {
         auto* first = new frmStopwatch(services);
         placeNewWindow(*first);
         first->show();

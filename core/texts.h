@@ -5,7 +5,8 @@
 // defined, in one of a few contexts:
 //   "frmStopwatch"  captions, labels, tooltips and accessible names of the window
 //   "Messages"      message boxes: prompts, titles, the reasons a clock was not set
-//   "Notification"  the desktop notification of a finished countdown
+//   "Notification"  the desktop notifications: a finished countdown, the
+//                   timings' records that cannot be kept or read
 //   "CommandLine"   --help and the refusals of the command line
 //
 // A text composed from pieces is built from a pattern, "%1" standing for the
@@ -44,9 +45,35 @@ inline constexpr ComposedText kCountdownDoneForAt{
 // A window brought back without its timing.
 inline constexpr ComposedText kNotRestoredFor{
     "Notification", QT_TRANSLATE_NOOP("Notification", "%1: timing not restored")};
+
+// The timings' records: %1 a file or folder, %2 why (the system's words).
+inline constexpr ComposedText kRecordSetAside{
+    "Notification",
+    QT_TRANSLATE_NOOP("Notification",
+                      "A timing record that could not be read was set aside as %1: %2")};
+inline constexpr ComposedText kRecordLeftAlone{
+    "Notification",
+    QT_TRANSLATE_NOOP("Notification",
+                      "A timing record that could not be read is left as it is, %1: %2")};
+inline constexpr ComposedText kRecordsNotWritten{
+    "Notification",
+    QT_TRANSLATE_NOOP("Notification",
+                      "The timings cannot be written to %1 (%2). Horolux keeps trying; until it "
+                      "succeeds they would not outlive the program.")};
+inline constexpr ComposedText kRecordsNotLocked{
+    "Notification",
+    QT_TRANSLATE_NOOP("Notification",
+                      "The timings cannot be kept in %1 (%2). Horolux keeps trying; until it "
+                      "succeeds they would not outlive the program.")};
+inline constexpr ComposedText kRecordsNotKept{
+    "Notification",
+    QT_TRANSLATE_NOOP("Notification", "The timings cannot be kept in %1 (%2): Horolux runs "
+                                      "without keeping them.")};
+
 inline constexpr std::array kComposedTexts{
-    kClockNotChanged, kTimeServiceRefused, kSystemRefused, kCountdownDoneFor,
-    kCountdownDoneAt, kCountdownDoneForAt, kNotRestoredFor};
+    kClockNotChanged,   kTimeServiceRefused, kSystemRefused,  kCountdownDoneFor,
+    kCountdownDoneAt,   kCountdownDoneForAt, kRecordSetAside, kRecordLeftAlone,
+    kRecordsNotWritten, kRecordsNotLocked,   kRecordsNotKept,    kNotRestoredFor};
 
 // The pattern with "%1", "%2", ... replaced by the pieces in order.
 [[nodiscard]] std::string compose(const ComposedText& text,

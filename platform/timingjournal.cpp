@@ -29,13 +29,24 @@ void TimingJournal::drop(const void* window) {
     }
 }
 
-void TimingJournal::save() {
+TimingJournal::Restoring::~Restoring() {
+    journal_.restoring_ = false;
+    journal_.store_.saveRestored(journal_.record());
+}
+
+core::TimingRecord TimingJournal::record() const {
     core::TimingRecord record;
     record.windows.reserve(windows_.size());
     for (const auto& entry : windows_) {
         record.windows.push_back(entry.second);
     }
-    store_.save(std::move(record));
+    return record;
+}
+
+void TimingJournal::save() {
+    if (!restoring_) {
+        store_.save(record());
+    }
 }
 
 } // namespace platform

@@ -14,6 +14,23 @@ class TimingJournal {
 public:
     explicit TimingJournal(TimingStore& store) : store_(store) {}
 
+    // Held while the windows of the records taken over are made. Each window
+    // records itself idle before its timing is restored, so nothing is saved
+    // until all are restored; then one save holds them all, and only once it
+    // is written may the store remove the records they came from.
+    class Restoring {
+    public:
+        explicit Restoring(TimingJournal& journal) : journal_(journal) {
+            journal_.restoring_ = true;
+        }
+        ~Restoring();
+        Restoring(const Restoring&) = delete;
+        Restoring& operator=(const Restoring&) = delete;
+
+    private:
+        TimingJournal& journal_;
+    };
+
     // The window's record as it is now; saved when it changed.
     void update(const void* window, const core::WindowRecord& record);
     // The user closed the window: its timing is not kept.
@@ -25,11 +42,13 @@ public:
     [[nodiscard]] QString bootId() const { return store_.bootId(); }
 
 private:
+    [[nodiscard]] core::TimingRecord record() const;
     void save();
 
     TimingStore& store_;
     std::vector<std::pair<const void*, core::WindowRecord>> windows_; // in the order they opened
     bool keeping_ = false;
+    bool restoring_ = false;
 };
 
 } // namespace platform

@@ -44,7 +44,9 @@ Optionen:
 
 Running timings are recorded in $XDG_STATE_HOME/horolux (by default
 ~/.local/state/horolux) and come back at the next start; delete the
-files there while Horolux is not running to discard them.
+files there while Horolux is not running to discard them. A record
+that cannot be read is set aside there; at most the newest 10
+set-aside records are kept.
 
 Qt&apos;s own options work as in every Qt program, among them
 -platform NAME, -display DISPLAY, -style STYLE and -reverse.
@@ -56,6 +58,8 @@ See horolux(1).
 Laufende Zeitmessungen werden in $XDG_STATE_HOME/horolux (standardmäßig
 ~/.local/state/horolux) aufgezeichnet und kommen beim nächsten Start zurück;
 löschen Sie die Dateien dort, während Horolux nicht läuft, um sie zu verwerfen.
+Eine Aufzeichnung, die sich nicht lesen lässt, wird dort beiseitegelegt;
+höchstens die neuesten 10 beiseitegelegten Aufzeichnungen werden behalten.
 
 Die Qt-eigenen Optionen wirken wie in jedem Qt-Programm, darunter
 -platform NAME, -display ANZEIGE, -style STIL und -reverse.
@@ -249,6 +253,38 @@ werden Ihre Ergebnisse falsch!!</translation>
     <message>
         <source>%1: timing not restored</source>
         <translation>%1: Zeitmessung nicht wiederhergestellt</translation>
+    </message>
+    <message>
+        <source>A timing record that could not be read was set aside as %1: %2</source>
+        <translation>Eine Aufzeichnung der Zeitmessungen, die sich nicht lesen ließ, wurde als %1 beiseitegelegt: %2</translation>
+    </message>
+    <message>
+        <source>A timing record that could not be read is left as it is, %1: %2</source>
+        <translation>Eine Aufzeichnung der Zeitmessungen, die sich nicht lesen ließ, bleibt unverändert, %1: %2</translation>
+    </message>
+    <message>
+        <source>The timings cannot be written to %1 (%2). Horolux keeps trying; until it succeeds they would not outlive the program.</source>
+        <translation>Die Zeitmessungen können nicht in %1 geschrieben werden (%2). Horolux versucht es weiter; bis dahin würden sie das Ende des Programms nicht überdauern.</translation>
+    </message>
+    <message>
+        <source>The timings cannot be kept in %1 (%2). Horolux keeps trying; until it succeeds they would not outlive the program.</source>
+        <translation>Die Zeitmessungen können nicht in %1 aufbewahrt werden (%2). Horolux versucht es weiter; bis dahin würden sie das Ende des Programms nicht überdauern.</translation>
+    </message>
+    <message>
+        <source>The timings cannot be kept in %1 (%2): Horolux runs without keeping them.</source>
+        <translation>Die Zeitmessungen können nicht in %1 aufbewahrt werden (%2): Horolux läuft, ohne sie aufzubewahren.</translation>
+    </message>
+    <message>
+        <source>A timing record could not be read</source>
+        <translation>Eine Aufzeichnung der Zeitmessungen ließ sich nicht lesen</translation>
+    </message>
+    <message>
+        <source>The timings are not saved yet</source>
+        <translation>Die Zeitmessungen sind noch nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>The timings are not kept</source>
+        <translation>Die Zeitmessungen werden nicht aufbewahrt</translation>
     </message>
 </context>
 <context>

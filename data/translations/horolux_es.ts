@@ -43,7 +43,9 @@ Opciones:
 
 Running timings are recorded in $XDG_STATE_HOME/horolux (by default
 ~/.local/state/horolux) and come back at the next start; delete the
-files there while Horolux is not running to discard them.
+files there while Horolux is not running to discard them. A record
+that cannot be read is set aside there; at most the newest 10
+set-aside records are kept.
 
 Qt&apos;s own options work as in every Qt program, among them
 -platform NAME, -display DISPLAY, -style STYLE and -reverse.
@@ -54,7 +56,9 @@ See horolux(1).
 
 Las mediciones en curso se guardan en $XDG_STATE_HOME/horolux (por defecto
 ~/.local/state/horolux) y vuelven en el siguiente inicio; para descartarlas,
-borre esos archivos mientras Horolux no esté en marcha.
+borre esos archivos mientras Horolux no esté en marcha. Un registro que no se
+puede leer se aparta allí; se conservan como mucho los 10 registros apartados
+más recientes.
 
 Las opciones propias de Qt funcionan como en cualquier programa Qt, entre ellas
 -platform NOMBRE, -display PANTALLA, -style ESTILO y -reverse.
@@ -248,6 +252,38 @@ Si cambia el reloj ahora.....
     <message>
         <source>%1: timing not restored</source>
         <translation>%1: medición no restaurada</translation>
+    </message>
+    <message>
+        <source>A timing record that could not be read was set aside as %1: %2</source>
+        <translation>Un registro de las mediciones que no se pudo leer se ha apartado como %1: %2</translation>
+    </message>
+    <message>
+        <source>A timing record that could not be read is left as it is, %1: %2</source>
+        <translation>Un registro de las mediciones que no se pudo leer se deja tal como está, %1: %2</translation>
+    </message>
+    <message>
+        <source>The timings cannot be written to %1 (%2). Horolux keeps trying; until it succeeds they would not outlive the program.</source>
+        <translation>Las mediciones no se pueden escribir en %1 (%2). Horolux sigue intentándolo; hasta entonces no sobrevivirían al final del programa.</translation>
+    </message>
+    <message>
+        <source>The timings cannot be kept in %1 (%2). Horolux keeps trying; until it succeeds they would not outlive the program.</source>
+        <translation>Las mediciones no se pueden conservar en %1 (%2). Horolux sigue intentándolo; hasta entonces no sobrevivirían al final del programa.</translation>
+    </message>
+    <message>
+        <source>The timings cannot be kept in %1 (%2): Horolux runs without keeping them.</source>
+        <translation>Las mediciones no se pueden conservar en %1 (%2): Horolux funciona sin conservarlas.</translation>
+    </message>
+    <message>
+        <source>A timing record could not be read</source>
+        <translation>No se pudo leer un registro de las mediciones</translation>
+    </message>
+    <message>
+        <source>The timings are not saved yet</source>
+        <translation>Las mediciones aún no están guardadas</translation>
+    </message>
+    <message>
+        <source>The timings are not kept</source>
+        <translation>Las mediciones no se conservan</translation>
     </message>
 </context>
 <context>

@@ -43,7 +43,9 @@ Options&#xa0;:
 
 Running timings are recorded in $XDG_STATE_HOME/horolux (by default
 ~/.local/state/horolux) and come back at the next start; delete the
-files there while Horolux is not running to discard them.
+files there while Horolux is not running to discard them. A record
+that cannot be read is set aside there; at most the newest 10
+set-aside records are kept.
 
 Qt&apos;s own options work as in every Qt program, among them
 -platform NAME, -display DISPLAY, -style STYLE and -reverse.
@@ -54,7 +56,9 @@ See horolux(1).
 
 Les mesures en cours sont enregistrées dans $XDG_STATE_HOME/horolux (par
 défaut ~/.local/state/horolux) et reviennent au démarrage suivant&#xa0;; pour les
-abandonner, supprimez ces fichiers pendant que Horolux ne tourne pas.
+abandonner, supprimez ces fichiers pendant que Horolux ne tourne pas. Un
+enregistrement illisible y est mis de côté&#xa0;; seuls les 10 enregistrements
+mis de côté les plus récents sont conservés.
 
 Les options propres à Qt fonctionnent comme dans tout programme Qt, dont
 -platform NOM, -display ÉCRAN, -style STYLE et -reverse.
@@ -248,6 +252,38 @@ vos résultats seront faux&#xa0;!!</translation>
     <message>
         <source>%1: timing not restored</source>
         <translation>%1&#xa0;: chronométrage non rétabli</translation>
+    </message>
+    <message>
+        <source>A timing record that could not be read was set aside as %1: %2</source>
+        <translation>Un enregistrement des mesures illisible a été mis de côté sous le nom %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>A timing record that could not be read is left as it is, %1: %2</source>
+        <translation>Un enregistrement des mesures illisible est laissé tel quel, %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The timings cannot be written to %1 (%2). Horolux keeps trying; until it succeeds they would not outlive the program.</source>
+        <translation>Les mesures ne peuvent pas être écrites dans %1 (%2). Horolux continue d&apos;essayer&#xa0;; d&apos;ici là, elles ne survivraient pas à la fin du programme.</translation>
+    </message>
+    <message>
+        <source>The timings cannot be kept in %1 (%2). Horolux keeps trying; until it succeeds they would not outlive the program.</source>
+        <translation>Les mesures ne peuvent pas être conservées dans %1 (%2). Horolux continue d&apos;essayer&#xa0;; d&apos;ici là, elles ne survivraient pas à la fin du programme.</translation>
+    </message>
+    <message>
+        <source>The timings cannot be kept in %1 (%2): Horolux runs without keeping them.</source>
+        <translation>Les mesures ne peuvent pas être conservées dans %1 (%2)&#xa0;: Horolux fonctionne sans les conserver.</translation>
+    </message>
+    <message>
+        <source>A timing record could not be read</source>
+        <translation>Un enregistrement des mesures n&apos;a pas pu être lu</translation>
+    </message>
+    <message>
+        <source>The timings are not saved yet</source>
+        <translation>Les mesures ne sont pas encore enregistrées</translation>
+    </message>
+    <message>
+        <source>The timings are not kept</source>
+        <translation>Les mesures ne sont pas conservées</translation>
     </message>
 </context>
 <context>
