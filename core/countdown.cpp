@@ -14,7 +14,7 @@ namespace core {
 
 namespace {
 constexpr double kSecondsPerMinute = 60.0;
-constexpr double kLongestCountdown = 86400.0; // seconds: 24 hours, 1440 minutes
+constexpr double kLongestCountdown = Countdown::kLongestSeconds;
 constexpr int kTickMilliseconds = 1000;
 } // namespace
 

@@ -21,6 +21,9 @@ namespace core {
 
 class Countdown {
 public:
+    // The longest countdown, in seconds: 24 hours, 1440 minutes.
+    static constexpr double kLongestSeconds = 86400.0;
+
     Countdown(TimerWindowState& state, WindowView& view, const Clock& clock);
 
     // The first half of a click on "Countdown".
