@@ -296,4 +296,8 @@ std::unique_ptr<TimingStore> makeFileTimingStore(const QString& folder) {
     return std::make_unique<FileTimingStore>(folder);
 }
 
+QString runningBootId() {
+    return readBootId();
+}
+
 } // namespace platform

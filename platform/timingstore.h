@@ -51,4 +51,8 @@ public:
 // after one warning on standard error.
 [[nodiscard]] std::unique_ptr<TimingStore> makeFileTimingStore(const QString& folder);
 
+// The id of the running boot, as the file store records it; empty where none
+// is known.
+[[nodiscard]] QString runningBootId();
+
 } // namespace platform
