@@ -8,9 +8,11 @@
 #include "platform/clocksetters.h"
 #include "platform/colorscheme.h"
 #include "platform/dialogs.h"
+#include "platform/remote.h"
 #include "platform/systemclock.h"
 #include "platform/timingjournal.h"
 #include "platform/translation.h"
+#include "remote.h"
 
 #include <QApplication>
 
@@ -32,8 +34,18 @@ void preferX11OnWayland() {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    bool restore = true;
-    if (const std::optional<int> status = handleCommandLine(argc, argv, &restore)) {
+    CommandLine line;
+    if (const std::optional<int> status = handleCommandLine(argc, argv, &line)) {
+        return *status;
+    }
+    // A verb goes to the Horolux running in this session; where none runs,
+    // this process becomes the program and carries it out itself.
+    if (line.verb) {
+        if (const std::optional<int> status = sendToRunningProgram(argc, argv, *line.verb)) {
+            return *status;
+        }
+    }
+    if (const std::optional<int> status = refuseWithoutDisplay(line)) {
         return *status;
     }
     preferX11OnWayland();
@@ -53,19 +65,35 @@ int main(int argc, char* argv[]) {
         platform::makeFileTimingStore(platform::timingFolder());
     platform::TimingJournal journal(*store);
     keepTimingsAtEnd(app, journal);
+    // Verbs from the session bus, served once the windows are up.
+    std::unique_ptr<platform::RemoteEndpoint> endpoint;
     const platform::Services services{clock,
                                       dialogs,
                                       *clockSetter,
                                       platform::makeDesktopNotifier,
                                       platform::makeDesktopInhibitor,
-                                      &journal};
+                                      &journal,
+                                      [&endpoint](const QString& identification) {
+                                          if (endpoint) {
+                                              endpoint->countdownFinished(identification);
+                                          }
+                                      }};
+    const RemoteWindows remote(services);
 
     // Each window has no parent and deletes itself when it is closed. With
-    // nothing to bring back, one idle window.
-    if (!restore || restoreWindows(services, store->takeOver()) == 0) {
+    // nothing to bring back and no verb, one idle window.
+    const int restored = line.restore ? restoreWindows(services, store->takeOver()) : 0;
+    if (line.verb) {
+        static_cast<void>(remote.perform(*line.verb));
+    } else if (restored == 0) {
         auto* first = new frmStopwatch(services);
         placeNewWindow(*first);
         first->show();
     }
-    return QApplication::exec();
+    endpoint = platform::makeRemoteEndpoint(
+        {[&remote](const core::Verb& verb) { return remote.perform(verb); },
+         [&remote] { return remote.list(); }});
+    const int status = QApplication::exec();
+    endpoint.reset(); // the name passes to the next Horolux now
+    return status;
 }

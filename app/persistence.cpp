@@ -93,6 +93,8 @@ void frmStopwatch::recordTiming() {
         record.countdownEnd = {timer_.countdown.steadyEnd(), journal->bootId(),
                                utcMs(timer_.state.datCDEnd)};
         record.validates = chkCDCheck->isChecked();
+    } else {
+        record.countdownDone = *timer_.view.cdTime == "DONE";
     }
     journal->update(this, record);
 }
