@@ -1,12 +1,13 @@
 #include "dbusremote.h"
 
 #include "core/identity.h"
-#include "remoteadaptor.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QDBusPendingCall>
 
+#include <string_view>
 #include <utility>
 
 namespace platform {
@@ -14,6 +15,9 @@ namespace platform {
 namespace {
 
 using Status = VerbAnswer::Status;
+
+// The interface is named after the application id.
+static_assert(std::string_view(core::kAppId) == "org.horolux.Horolux");
 
 // The application id names the service and the interface; its path the object.
 QString service() {
@@ -54,9 +58,10 @@ QDBusMessage busCall(const QString& method) {
 } // namespace
 
 DBusRemote::DBusRemote(RemoteHandlers handlers) : handlers_(std::move(handlers)) {
-    new RemoteAdaptor(this); // owned by this object; relays its signals
     QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected() || !bus.registerObject(objectPath(), this)) {
+    if (!bus.isConnected() ||
+        !bus.registerObject(objectPath(), this,
+                            QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllSignals)) {
         return;
     }
     served_ = true;
@@ -142,6 +147,10 @@ VerbAnswer sendVerbOverDBus(const core::Verb& verb) {
         QDBusConnection bus = QDBusConnection::connectToBus(QDBusConnection::SessionBus, name);
         if (bus.isConnected()) {
             reply = bus.call(call, QDBus::Block, kAnswerMilliseconds);
+            // QtDBus's own thread goes on handling an error reply after the
+            // call has returned, and would race the end of this process.
+            // Once a second answer has come, it is done with the first.
+            bus.call(busCall(QStringLiteral("GetId")), QDBus::Block, kAnswerMilliseconds);
         }
     }
     QDBusConnection::disconnectFromBus(name);

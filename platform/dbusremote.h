@@ -1,8 +1,8 @@
 #pragma once
 // The verbs on the session bus (Linux desktop builds only): the object that
-// serves the interface org.horolux.Horolux (data/dbus/org.horolux.Horolux.xml,
-// through the adaptor generated from it), and the call that hands a verb to
-// the Horolux holding the name.
+// serves the interface org.horolux.Horolux, as data/dbus/org.horolux.Horolux.xml
+// describes it (app.remote_program holds the two to each other), and the call
+// that hands a verb to the Horolux holding the name.
 #include "remote.h"
 
 #include <QDBusContext>
@@ -12,6 +12,7 @@ namespace platform {
 
 class DBusRemote final : public QObject, public RemoteEndpoint, protected QDBusContext {
     Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.horolux.Horolux")
 public:
     explicit DBusRemote(RemoteHandlers handlers);
     ~DBusRemote() override;
@@ -20,8 +21,9 @@ public:
 
     void countdownFinished(const QString& identification) override;
 
-    // The interface's methods, named as it names them; the adaptor calls them.
-public slots:
+    // The interface's methods and signal, named as it names them: exported to
+    // the bus, all of them and nothing else.
+public slots: // NOLINT(readability-redundant-access-specifiers)
     void NewWindow(const QString& identification);
     void StartStopwatch(const QString& identification);
     void StartCountdown(const QString& minutes, const QString& identification, bool validate);
