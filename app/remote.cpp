@@ -198,13 +198,13 @@ int printListing(bool json, const QTranslator* translator) {
     const core::RestoreClock now{platform::runningBootId(), platform::bootSeconds(),
                                  QDateTime::currentMSecsSinceEpoch()};
     const std::vector<core::ListedWindow> windows = core::listWindows(records, now);
-    const auto tr = [translator](const char* context, const char* english) {
+    const auto localize = [translator](const char* context, const char* english) {
         const QString text =
             translator != nullptr ? translator->translate(context, english) : QString();
         return text.isEmpty() ? QString::fromUtf8(english) : text;
     };
     const QByteArray out =
-        json ? core::listingJson(windows) : core::listingText(windows, tr).toLocal8Bit();
+        json ? core::listingJson(windows) : core::listingText(windows, localize).toLocal8Bit();
     std::fwrite(out.constData(), 1, static_cast<std::size_t>(out.size()), stdout);
     return std::fflush(stdout) == 0 ? EXIT_SUCCESS : EXIT_FAILURE;
 }

@@ -70,8 +70,8 @@ QString localTimeOfDay(std::int64_t utcMs) {
         .toString(QStringLiteral("HH:mm:ss"));
 }
 
-QString listingText(const std::vector<ListedWindow>& windows, const Translate& tr) {
-    const auto say = [&tr](const char* english) { return tr("CommandLine", english); };
+QString listingText(const std::vector<ListedWindow>& windows, const Translate& localize) {
+    const auto say = [&localize](const char* english) { return localize("CommandLine", english); };
     QString text;
     for (const ListedWindow& w : windows) {
         QStringList parts;
@@ -80,7 +80,7 @@ QString listingText(const std::vector<ListedWindow>& windows, const Translate& t
                          .arg(w.countdownShows, localTimeOfDay(w.endUtcMs));
         } else if (w.countdown == ListedWindow::Countdown::Done) {
             parts << say(QT_TRANSLATE_NOOP("CommandLine", "countdown %1"))
-                         .arg(tr("frmStopwatch", "DONE"));
+                         .arg(localize("frmStopwatch", "DONE"));
         }
         if (w.stopwatch == WindowRecord::Stopwatch::Running) {
             parts << say(QT_TRANSLATE_NOOP("CommandLine", "stopwatch %1, running"))

@@ -49,7 +49,8 @@ using Translate = std::function<QString(const char* context, const char* english
 
 // One line a window, each ending with a newline: "Tea: countdown 0:04:12
 // left, ends at 14:37:05". Nothing for no window.
-[[nodiscard]] QString listingText(const std::vector<ListedWindow>& windows, const Translate& tr);
+[[nodiscard]] QString listingText(const std::vector<ListedWindow>& windows,
+                                  const Translate& localize);
 
 // The same as one JSON object {"windows": [...]}, its fields described in
 // horolux(1), for panels and scripts.
