@@ -11,6 +11,8 @@ unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
 
 work=$(mktemp -d)
 export XDG_STATE_HOME=$work/state # the records of the runs below, not the user's
+# No session bus: a verb finds no Horolux running, and never the user's.
+export DBUS_SESSION_BUS_ADDRESS=unix:path=$work/no-session-bus XDG_RUNTIME_DIR=$work
 xvfb=
 cleanup() {
   if [ -n "$xvfb" ]; then

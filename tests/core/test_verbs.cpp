@@ -1,18 +1,14 @@
 // Control from outside the window, without a window: the strict check of a
-// countdown's length and of an I.D., and the listing of the recorded windows
-// as lines and as JSON.
+// countdown's length, and the listing of the recorded windows as lines and as
+// JSON. (The I.D.'s checks: app/test_remote.cpp.)
 #include "core/countdown.h"
 #include "core/listing.h"
 #include "core/verb.h"
 
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QTest>
 
 using core::ListedWindow;
-using core::Verb;
 using core::WindowRecord;
-using Kind = Verb::Kind;
 
 namespace {
 
@@ -40,29 +36,18 @@ private slots:
         QTest::addColumn<QString>("minutes");
         QTest::addColumn<double>("seconds"); // 0: refused
         QTest::addColumn<QString>("why");    // what the refusal says
-        QTest::newRow("whole") << "5" << 300.0 << "";
         QTest::newRow("blanks around") << " 90 " << 5400.0 << "";
         QTest::newRow("point") << "0.5" << 30.0 << "";
-        QTest::newRow("leading point") << ".5" << 30.0 << "";
-        QTest::newRow("trailing point") << "5." << 300.0 << "";
-        QTest::newRow("exponent") << "1e1" << 600.0 << "";
-        QTest::newRow("a day") << "1440" << 86400.0 << "";
         QTest::newRow("narrowed to a day") << "1440.00001" << 86400.0 << "";
         QTest::newRow("empty") << "" << 0.0 << "No countdown length";
-        QTest::newRow("blank") << "  " << 0.0 << "No countdown length";
         QTest::newRow("word") << "abc" << 0.0 << "not a number";
         QTest::newRow("nan") << "nan" << 0.0 << "not a number";
-        QTest::newRow("inf") << "inf" << 0.0 << "not a number";
-        QTest::newRow("hex") << "0x10" << 0.0 << "not a number";
-        QTest::newRow("unit") << "5 min" << 0.0 << "not a number";
-        QTest::newRow("two points") << "1.2.3" << 0.0 << "not a number";
         QTest::newRow("decimal comma") << "1,5" << 0.0 << "with a point, as in 1.5";
         QTest::newRow("zero") << "0" << 0.0 << "above 0";
         QTest::newRow("negative") << "-5" << 0.0 << "above 0";
         QTest::newRow("too small for a Single") << "1e-60" << 0.0 << "above 0";
         QTest::newRow("a hair over a day") << "1440.001" << 0.0 << "1440 minutes";
         QTest::newRow("huge") << "1e9" << 0.0 << "1440 minutes";
-        QTest::newRow("beyond a double") << "1e999" << 0.0 << "1440 minutes";
     }
     void length() {
         QFETCH(QString, minutes);
@@ -75,39 +60,6 @@ private slots:
         if (seconds > 0.0) { // the window's own countdown reads the same length
             QCOMPARE(double(core::Countdown::lengthSeconds(minutes.toStdString())), seconds);
         }
-    }
-
-    void verb_data() {
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<QString>("id");
-        QTest::addColumn<QString>("why");
-        const auto k = [](Kind kind) { return static_cast<int>(kind); };
-        QTest::newRow("no I.D. for a new window") << k(Kind::Stopwatch) << ""
-                                                  << "";
-        QTest::newRow("20 characters") << k(Kind::Press) << QString(20, QChar(0xE9)) << "";
-        QTest::newRow("21 characters") << k(Kind::NewWindow) << QString(21, 'x') << "longer";
-        QTest::newRow("10,000 characters") << k(Kind::Press) << QString(10000, 'x') << "longer";
-        QTest::newRow("line break") << k(Kind::Stopwatch) << "Tea\nOven"
-                                    << "control";
-        QTest::newRow("escape") << k(Kind::Capture) << "\x1b[31m"
-                                << "control";
-        QTest::newRow("no I.D. to act on") << k(Kind::StopCountdown) << "  "
-                                           << "No I.D.";
-    }
-    void verb() {
-        QFETCH(int, kind);
-        QFETCH(QString, id);
-        QFETCH(QString, why);
-        const core::Refusal refusal = core::checkVerb({Kind(kind), id, QStringLiteral("5")}, 20);
-        QCOMPARE(QString::fromUtf8(refusal.pattern).contains(why), true);
-        QCOMPARE(bool(refusal), !why.isEmpty());
-    }
-
-    void quotedArguments() {
-        QCOMPARE(core::quoted(QStringLiteral("a\x1b[2Jb")), QStringLiteral("a?[2Jb"));
-        QCOMPARE(core::quoted(QString(10000, 'x')), QString(24, 'x') + QStringLiteral("..."));
-        QVERIFY(core::identifies(QStringLiteral(" Tea "), QStringLiteral("Tea")));
-        QVERIFY(!core::identifies(QStringLiteral("tea"), QStringLiteral("Tea")));
     }
 
     void listing() {
@@ -140,19 +92,18 @@ private slots:
                                 "not running: comes back at its next start)\n")
                      .arg(end));
 
-        const QJsonObject json = QJsonDocument::fromJson(core::listingJson(listed)).object();
-        const QJsonObject first = json[QStringLiteral("windows")][0].toObject();
-        QCOMPARE(first[QStringLiteral("id")].toString(), QStringLiteral("Tea"));
-        QCOMPARE(first[QStringLiteral("programRunning")].toBool(), true);
-        const QJsonObject countdown = first[QStringLiteral("countdown")].toObject();
-        QCOMPARE(countdown[QStringLiteral("state")].toString(), QStringLiteral("running"));
-        QCOMPARE(countdown[QStringLiteral("secondsLeft")].toDouble(), 253.0);
-        QCOMPARE(countdown[QStringLiteral("end")].toString(), end);
-        QCOMPARE(countdown[QStringLiteral("endUtcMs")].toDouble(), double(kNowMs + 252300));
-        const QJsonObject last = json[QStringLiteral("windows")][3].toObject();
-        QCOMPARE(last[QStringLiteral("stopwatch")][QStringLiteral("state")].toString(),
-                 QStringLiteral("converted"));
-        QCOMPARE(last[QStringLiteral("programRunning")].toBool(), false);
+        QCOMPARE(core::listingJson(listed),
+                 QStringLiteral(
+                     R"({"windows":[{"countdown":{"end":"%1","endUtcMs":1772409852300,)"
+                     R"("secondsLeft":253,"shows":"0:04:12","state":"running"},"id":"Tea",)"
+                     R"("programRunning":true},{"countdown":{"shows":"DONE","state":"done"},)"
+                     R"("id":"Done","programRunning":true},{"id":"Run","programRunning":false,)"
+                     R"("stopwatch":{"shows":"65.00","state":"running"}},{"countdown":{"shows":)"
+                     R"("DONE","state":"done"},"id":"","programRunning":false,"stopwatch":{)"
+                     R"("shows":"0:01:05","state":"converted"}}]})"
+                     "\n")
+                     .arg(end)
+                     .toUtf8());
         QCOMPARE(core::listingText({}, english), QString());
         QCOMPARE(core::listingJson({}), QByteArray("{\"windows\":[]}\n"));
     }
