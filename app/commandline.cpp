@@ -11,6 +11,7 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -39,6 +40,7 @@ QString say(const QTranslator* translator, const char* english) {
     return text.isEmpty() ? QString::fromUtf8(english) : text;
 }
 const QString kNoRestore = QStringLiteral("no-restore");
+constexpr qsizetype kLongestQuote = 80; // characters of an argument a refusal repeats
 
 // The verbs, each an option of its own; the first four open a window.
 struct VerbOption {
@@ -172,7 +174,7 @@ CommandLine parseCommandLine(const QStringList& arguments, const QTranslator* tr
     if (!extra.isEmpty()) {
         return refusal(translator, say(translator, QT_TRANSLATE_NOOP("CommandLine",
                                                                      "Unexpected argument '%1'."))
-                                       .arg(core::quoted(extra.first())));
+                                       .arg(core::quoted(extra.first(), kLongestQuote)));
     }
     if (parser.isSet(help)) {
         return {CommandLine::Action::ShowHelp, helpText(translator)};
@@ -206,8 +208,14 @@ CommandLine parseCommandLine(const QStringList& arguments, const QTranslator* tr
             run.verb->identification = parser.value(name);
         }
     }
-    for (const QString& name : parser.optionNames()) {
-        if (parser.optionNames().count(name) > 1) {
+    const QStringList given = parser.optionNames();
+    for (const QString& name : given) {
+        // Qt's own options keep Qt's rules.
+        const bool own = name == QLatin1String("id") || name == QLatin1String("validate") ||
+                         name == QLatin1String("list") || name == QLatin1String("json") ||
+                         std::any_of(std::begin(kVerbs), std::end(kVerbs),
+                                     [&name](const VerbOption& v) { return name == v.name; });
+        if (own && given.count(name) > 1) {
             return refuse(QT_TRANSLATE_NOOP("CommandLine", "'--%1' is given more than once."),
                           name);
         }
