@@ -117,7 +117,7 @@ QByteArray listingJson(const std::vector<ListedWindow>& windows) {
             o.insert(QStringLiteral("countdown"),
                      QJsonObject{{QStringLiteral("state"), QStringLiteral("running")},
                                  {QStringLiteral("shows"), w.countdownShows},
-                                 {QStringLiteral("secondsLeft"), std::ceil(w.secondsLeft)},
+                                 {QStringLiteral("secondsLeft"), std::round(w.secondsLeft)},
                                  {QStringLiteral("end"), localTimeOfDay(w.endUtcMs)},
                                  {QStringLiteral("endUtcMs"), static_cast<double>(w.endUtcMs)}});
         } else if (w.countdown == ListedWindow::Countdown::Done) {

@@ -76,11 +76,9 @@ void TestCommandLine::actions_data() {
         QStringLiteral("'--version'"));
 
     // Verbs, checked strictly before anything happens.
-    verb("stopwatch", QStringLiteral("--stopwatch"), "1   0");
     verb("20-character I.D.", QStringLiteral("--id 12345678901234567890 --stopwatch"),
          "1 12345678901234567890  0");
     verb("countdown", QStringLiteral("--countdown 1.5 --id Tea --validate"), "2 Tea 1.5 1");
-    verb("new window", QStringLiteral("--new-window --no-restore"), "0   0");
     verb("press", QStringLiteral("--press Tea"), "3 Tea  0");
     row("list", QStringLiteral("--list"), Action::List);
     row("list as JSON", QStringLiteral("--json --list"), Action::List);
@@ -89,7 +87,6 @@ void TestCommandLine::actions_data() {
     };
     refused("negative length", QStringLiteral("--countdown=-5"), "above 0");
     refused("length with comma", QStringLiteral("--countdown 1,5"), "as in 1.5");
-    refused("length missing", QStringLiteral("--countdown"), "'--countdown'");
     refused("I.D. too long", QStringLiteral("--stopwatch --id 123456789012345678901"), "20");
     refused("no I.D. to press", QStringLiteral("--press="), "No I.D.");
     refused("two verbs", QStringLiteral("--stopwatch --press Tea"), "one of");
@@ -118,9 +115,6 @@ void TestCommandLine::actions() {
                                      : QString();
     QCOMPARE(parsed, verb);
     QCOMPARE(line.json, arguments.contains(QStringLiteral("--json")) && action == Action::List);
-    if (action == Action::Run) {
-        QCOMPARE(line.restore, !arguments.contains(QStringLiteral("--no-restore")));
-    }
     if (action == Action::Run || action == Action::List) {
         QVERIFY(line.text.isEmpty());
     } else {

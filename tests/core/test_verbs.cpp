@@ -17,9 +17,7 @@ constexpr std::int64_t kNowMs = 1772409600000; // 2026-03-02 00:00 UTC
 constexpr double kNowBoot = 5000.0;
 const core::RestoreClock kNow{kBoot, kNowBoot, kNowMs};
 
-QString english(const char*, const char* text) {
-    return QString::fromUtf8(text);
-}
+const core::Translate english = [](const char*, const char* text) { return QString(text); };
 
 WindowRecord window(const char* id) {
     WindowRecord w;
@@ -95,7 +93,7 @@ private slots:
         QCOMPARE(core::listingJson(listed),
                  QStringLiteral(
                      R"({"windows":[{"countdown":{"end":"%1","endUtcMs":1772409852300,)"
-                     R"("secondsLeft":253,"shows":"0:04:12","state":"running"},"id":"Tea",)"
+                     R"("secondsLeft":252,"shows":"0:04:12","state":"running"},"id":"Tea",)"
                      R"("programRunning":true},{"countdown":{"shows":"DONE","state":"done"},)"
                      R"("id":"Done","programRunning":true},{"id":"Run","programRunning":false,)"
                      R"("stopwatch":{"shows":"65.00","state":"running"}},{"countdown":{"shows":)"
