@@ -11,6 +11,7 @@
 #include <QPushButton>
 
 #include <string>
+#include <utility>
 
 void frmStopwatch::wireCountdownEvents() {
     bind(cmdCountdown, &QPushButton::clicked, &frmStopwatch::cmdCountdown_Click);
@@ -38,8 +39,12 @@ void frmStopwatch::changeEvent(QEvent* event) {
 
 void frmStopwatch::countdownFinished() {
     services_.dialogs.beep();
-    // The user is looking at this window: the display says it all.
-    if (isActiveWindow()) {
+    if (services_.countdownFinished) {
+        services_.countdownFinished(Text1->text());
+    }
+    // Stopped from outside, by whoever then knows; or the user is looking at
+    // this window: the display says it all.
+    if (std::exchange(quietFinish_, false) || isActiveWindow()) {
         return;
     }
     notify(core::Countdown::finishNotice(Text1->text().toStdString()), false);

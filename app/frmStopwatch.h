@@ -7,6 +7,7 @@
 // The handlers are adapters: they read the controls, ask the stopwatch or the
 // countdown model (core/) what follows, and write the controls.
 #include "core/timerwindow.h"
+#include "core/verb.h"
 #include "platform/services.h"
 
 #include <QMainWindow>
@@ -48,6 +49,17 @@ public:
     // Brings back a recorded window's timing (app/persistence.cpp); the caller
     // shows the window.
     void restoreTiming(const core::WindowRecord& record, const core::Restored& restored);
+
+    // Verbs from outside the window (app/remote.cpp), each through dispatch()
+    // as the click on its button is. A new window takes the verb's I.D. and
+    // starts its stopwatch or countdown; an open one presses the stopwatch's
+    // button, captures or stops its countdown, and answers false where that
+    // button is hidden or would do nothing.
+    void startFromOutside(const core::Verb& verb);
+    bool pressFromOutside(core::Verb::Kind kind);
+    [[nodiscard]] QString identification() const;
+    // A handler of this window waits for the clock setter.
+    [[nodiscard]] bool settingClock() const { return settingClock_; }
 
     // The handlers that events and other handlers call, by name: one table for
     // the event boundary's reports, the tests and the fuzzer.
@@ -147,6 +159,7 @@ private:
     bool noticeStays_ = false;
     bool settingClock_ = false;   // the clock setter is waiting: the window may not close
     bool closeConfirmed_ = false; // the user already answered Yes: close without asking
+    bool quietFinish_ = false;    // stopped from outside: its finish is not notified
 
     // The timing kept for the next start (app/persistence.cpp): recorded after
     // every handler but the stopwatch's tick, forgotten when the user closes

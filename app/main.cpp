@@ -9,9 +9,11 @@
 #include "platform/colorscheme.h"
 #include "platform/dialogs.h"
 #include "platform/notifier.h"
+#include "platform/remote.h"
 #include "platform/systemclock.h"
 #include "platform/timingjournal.h"
 #include "platform/translation.h"
+#include "remote.h"
 #include "timingproblems.h"
 
 #include <QApplication>
@@ -34,8 +36,18 @@ void preferX11OnWayland() {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    bool restore = true;
-    if (const std::optional<int> status = handleCommandLine(argc, argv, &restore)) {
+    CommandLine line;
+    if (const std::optional<int> status = handleCommandLine(argc, argv, &line)) {
+        return *status;
+    }
+    // A verb goes to the Horolux running in this session; where none runs,
+    // this process becomes the program and carries it out itself.
+    if (line.verb) {
+        if (const std::optional<int> status = sendToRunningProgram(argc, argv, *line.verb)) {
+            return *status;
+        }
+    }
+    if (const std::optional<int> status = refuseWithoutDisplay(line)) {
         return *status;
     }
     preferX11OnWayland();
@@ -58,26 +70,41 @@ int main(int argc, char* argv[]) {
         {.onProblem = [&problems](const platform::TimingProblem& p) { problems.tell(p); }});
     platform::TimingJournal journal(*store);
     keepTimingsAtEnd(app, journal);
+    // Verbs from the session bus, served once the windows are up.
+    std::unique_ptr<platform::RemoteEndpoint> endpoint;
     const platform::Services services{clock,
                                       dialogs,
                                       *clockSetter,
                                       platform::makeDesktopNotifier,
                                       platform::makeDesktopInhibitor,
-                                      &journal};
+                                      &journal,
+                                      [&endpoint](const QString& identification) {
+                                          if (endpoint) {
+                                              endpoint->countdownFinished(identification);
+                                          }
+                                      }};
+    const RemoteWindows remote(services);
 
     // Each window has no parent and deletes itself when it is closed. With
-    // nothing to bring back, one idle window.
+    // nothing to bring back and no verb, one idle window.
     int restored = 0;
-    if (restore) {
+    if (line.restore) {
         // The records taken over go only once this process's own record,
         // written after every window is restored, holds their timings.
         const platform::TimingJournal::Restoring restoring(journal);
         restored = restoreWindows(services, store->takeOver());
     }
-    if (restored == 0) {
+    if (line.verb) {
+        static_cast<void>(remote.perform(*line.verb));
+    } else if (restored == 0) {
         auto* first = new frmStopwatch(services);
         placeNewWindow(*first);
         first->show();
     }
-    return QApplication::exec();
+    endpoint = platform::makeRemoteEndpoint(
+        {[&remote](const core::Verb& verb) { return remote.perform(verb); },
+         [&remote] { return remote.list(); }});
+    const int status = QApplication::exec();
+    endpoint.reset(); // the name passes to the next Horolux now
+    return status;
 }

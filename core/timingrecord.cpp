@@ -212,6 +212,7 @@ WindowRecord window(const QJsonObject& o) {
         w.countdownEnd = instant(cd.toObject(), QStringLiteral("end"));
         w.validates = flag(cd.toObject(), QStringLiteral("validates"));
     }
+    w.countdownDone = flag(o, QStringLiteral("countdownDone"));
     return w;
 }
 
@@ -245,6 +246,9 @@ QByteArray toJson(const TimingRecord& record) {
             o.insert(QStringLiteral("countdown"),
                      QJsonObject{{QStringLiteral("end"), toJson(w.countdownEnd)},
                                  {QStringLiteral("validates"), w.validates}});
+        }
+        if (w.countdownDone) {
+            o.insert(QStringLiteral("countdownDone"), true);
         }
         windows.append(o);
     }

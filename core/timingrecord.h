@@ -47,6 +47,9 @@ struct WindowRecord {
     bool countdownRunning = false;
     Instant countdownEnd;
     bool validates = false; // "Validate Countdown" ties the countdown to the stopwatch
+    // The countdown's display reads "DONE": listed while the window is open,
+    // not brought back by itself.
+    bool countdownDone = false;
 
     // A stopwatch or a countdown that is not idle: worth bringing back.
     [[nodiscard]] bool timing() const { return stopwatch != Stopwatch::Idle || countdownRunning; }

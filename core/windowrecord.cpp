@@ -36,6 +36,9 @@ WindowRecord recordOf(const TimerWindow& window, const WindowInputs& inputs) {
         record.countdownRunning = true;
         record.countdownEnd = {window.countdown.steadyEnd(), inputs.bootId, utcMs(state.datCDEnd)};
         record.validates = inputs.validateTicked;
+    } else {
+        // A finished countdown still shows "DONE": listed as done while its window is open.
+        record.countdownDone = *view.cdTime == "DONE";
     }
     return record;
 }

@@ -1,7 +1,8 @@
 #pragma once
 // What a timer window gets from outside: the clock, the dialogs, the clock
-// setter, makers of desktop notifiers and suspend holds, and the timing
-// journal. One set serves every window of the process and outlives them all.
+// setter, makers of desktop notifiers and suspend holds, the timing journal,
+// and who hears of a finished countdown. One set serves every window of the process and outlives
+// them all.
 #include "core/clock.h"
 #include "core/clocksetter.h"
 #include "dialogs.h"
@@ -28,6 +29,8 @@ struct Services {
     };
     // The record of the windows' timings for the next start; none: not kept.
     TimingJournal* journal = nullptr;
+    // Told the I.D. of each window whose countdown finishes; none: nobody.
+    std::function<void(const QString& identification)> countdownFinished{};
 };
 
 } // namespace platform

@@ -41,6 +41,16 @@ public:
 
     [[nodiscard]] QString bootId() const { return store_.bootId(); }
 
+    // Every window's record as it was last reported, in the order the windows
+    // opened: what the process lists of its own windows.
+    [[nodiscard]] std::vector<core::WindowRecord> records() const {
+        std::vector<core::WindowRecord> all;
+        for (const auto& entry : windows_) {
+            all.push_back(entry.second);
+        }
+        return all;
+    }
+
 private:
     [[nodiscard]] core::TimingRecord record() const;
     void save();

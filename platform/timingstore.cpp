@@ -615,4 +615,8 @@ std::unique_ptr<TimingStore> makeFileTimingStore(const QString& folder,
     return std::make_unique<FileTimingStore>(folder, std::move(options));
 }
 
+QString runningBootId() {
+    return readBootId();
+}
+
 } // namespace platform

@@ -101,4 +101,8 @@ inline constexpr int kKeptSetAside = 10;
 [[nodiscard]] std::unique_ptr<TimingStore> makeFileTimingStore(const QString& folder,
                                                                FileTimingStoreOptions options = {});
 
+// The id of the running boot, as the file store records it; empty where none
+// is known.
+[[nodiscard]] QString runningBootId();
+
 } // namespace platform

@@ -41,6 +41,48 @@ Optionen:
     <message>
         <source>  --no-restore   Start with one idle window; keep the recorded timings
                  for a later start.
+  --new-window [--id TEXT]
+                 Open a new idle window, its I.D. box holding TEXT.
+  --stopwatch [--id TEXT]
+                 Open a new window with its stopwatch started.
+  --countdown MINUTES [--id TEXT] [--validate]
+                 Open a new window with a countdown of MINUTES started
+                 (above 0, at most 1440, decimals after a point: 0.5);
+                 --validate ticks &quot;Validate Countdown&quot;.
+  --press ID     Press the stopwatch&apos;s button (Start, Stop, H:MM:SS or
+                 Reset) of the window whose I.D. box holds ID.
+  --capture ID   Capture the running time in the window ID.
+  --stop-countdown ID
+                 Stop the countdown of the window ID.
+  --list [--json]
+                 List the windows of every Horolux that are timing or
+                 show a result, one a line, or as JSON.
+</source>
+        <translation>  --no-restore   Mit einem leeren Fenster starten; die aufgezeichneten
+                 Zeitmessungen bleiben für einen späteren Start.
+  --new-window [--id TEXT]
+                 Ein neues leeres Fenster öffnen, mit TEXT im ID-Feld.
+  --stopwatch [--id TEXT]
+                 Ein neues Fenster mit laufender Stoppuhr öffnen.
+  --countdown MINUTEN [--id TEXT] [--validate]
+                 Ein neues Fenster mit laufendem Countdown von MINUTEN
+                 öffnen (über 0, höchstens 1440, Dezimalstellen nach einem
+                 Punkt: 0.5); --validate kreuzt „Countdown prüfen“ an.
+  --press ID     Den Knopf der Stoppuhr (Start, Stopp, H:MM:SS oder
+                 Nullstellen) im Fenster drücken, dessen ID-Feld ID enthält.
+  --capture ID   Die laufende Zeit im Fenster ID erfassen.
+  --stop-countdown ID
+                 Den Countdown im Fenster ID stoppen.
+  --list [--json]
+                 Die Fenster aller Horolux auflisten, die messen oder ein
+                 Ergebnis zeigen, eines pro Zeile, oder als JSON.
+</translation>
+    </message>
+    <message>
+        <source>
+The options from --new-window to --stop-countdown go to the Horolux
+running in this session, which carries them out at once; where none
+runs, this one starts and opens the new window.
 
 Running timings are recorded in $XDG_STATE_HOME/horolux (by default
 ~/.local/state/horolux) and come back at the next start; delete the
@@ -52,8 +94,10 @@ Qt&apos;s own options work as in every Qt program, among them
 -platform NAME, -display DISPLAY, -style STYLE and -reverse.
 See horolux(1).
 </source>
-        <translation>  --no-restore   Mit einem leeren Fenster starten; die aufgezeichneten
-                 Zeitmessungen bleiben für einen späteren Start.
+        <translation>
+Die Optionen von --new-window bis --stop-countdown gehen an das Horolux,
+das in dieser Sitzung läuft, und es führt sie sofort aus; läuft keines,
+startet dieses und öffnet das neue Fenster.
 
 Laufende Zeitmessungen werden in $XDG_STATE_HOME/horolux (standardmäßig
 ~/.local/state/horolux) aufgezeichnet und kommen beim nächsten Start zurück;
@@ -71,6 +115,120 @@ Siehe horolux(1).
 </source>
         <translation>%1: keine Anzeige, um ein Fenster zu öffnen (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt); starten Sie es in einer Desktop-Sitzung, mit -platform offscreen oder mit xvfb-run.
 </translation>
+    </message>
+    <message>
+        <source>&apos;--%1&apos; is given more than once.</source>
+        <translation>„--%1“ ist mehr als einmal angegeben.</translation>
+    </message>
+    <message>
+        <source>Give one of --new-window, --stopwatch, --countdown, --press, --capture, --stop-countdown and --list at a time.</source>
+        <translation>Geben Sie nur eine von --new-window, --stopwatch, --countdown, --press, --capture, --stop-countdown und --list an.</translation>
+    </message>
+    <message>
+        <source>--id goes with --new-window, --stopwatch or --countdown.</source>
+        <translation>--id gehört zu --new-window, --stopwatch oder --countdown.</translation>
+    </message>
+    <message>
+        <source>--validate goes with --countdown.</source>
+        <translation>--validate gehört zu --countdown.</translation>
+    </message>
+    <message>
+        <source>--json goes with --list.</source>
+        <translation>--json gehört zu --list.</translation>
+    </message>
+    <message>
+        <source>--no-restore goes only with a start that opens a window.</source>
+        <translation>--no-restore gehört nur zu einem Start, der ein Fenster öffnet.</translation>
+    </message>
+    <message>
+        <source>%1: cannot open the display %2; run it in a desktop session, with -platform offscreen, or under xvfb-run.
+</source>
+        <translation>%1: kann die Anzeige %2 nicht öffnen; starten Sie es in einer Desktop-Sitzung, mit -platform offscreen oder mit xvfb-run.
+</translation>
+    </message>
+    <message>
+        <source>Horolux waits for an answer in one of its windows: answer it, then try again.</source>
+        <translation>Horolux wartet in einem seiner Fenster auf eine Antwort: Antworten Sie dort und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
+        <source>No window of Horolux has the I.D. &apos;%1&apos;.</source>
+        <translation>Kein Fenster von Horolux hat die ID „%1“.</translation>
+    </message>
+    <message>
+        <source>%1 windows have the I.D. &apos;%2&apos;: give one of them another I.D.</source>
+        <translation>%1 Fenster haben die ID „%2“: Geben Sie einem davon eine andere ID.</translation>
+    </message>
+    <message>
+        <source>The stopwatch of the window &apos;%1&apos; is not running: nothing to capture.</source>
+        <translation>Die Stoppuhr im Fenster „%1“ läuft nicht: Es gibt nichts zu erfassen.</translation>
+    </message>
+    <message>
+        <source>No countdown runs in the window &apos;%1&apos;.</source>
+        <translation>Im Fenster „%1“ läuft kein Countdown.</translation>
+    </message>
+    <message>
+        <source>No Horolux is running in this session, so no window has the I.D. &apos;%1&apos;.</source>
+        <translation>In dieser Sitzung läuft kein Horolux, also hat kein Fenster die ID „%1“.</translation>
+    </message>
+    <message>
+        <source>countdown %1 left, ends at %2</source>
+        <translation>Countdown noch %1, endet um %2</translation>
+    </message>
+    <message>
+        <source>countdown %1</source>
+        <translation>Countdown %1</translation>
+    </message>
+    <message>
+        <source>stopwatch %1, running</source>
+        <translation>Stoppuhr %1, läuft</translation>
+    </message>
+    <message>
+        <source>stopwatch %1, stopped</source>
+        <translation>Stoppuhr %1, angehalten</translation>
+    </message>
+    <message>
+        <source>(no I.D.)</source>
+        <translation>(keine ID)</translation>
+    </message>
+    <message>
+        <source> (Horolux not running: comes back at its next start)</source>
+        <translation> (Horolux läuft nicht: kommt beim nächsten Start zurück)</translation>
+    </message>
+    <message>
+        <source>No countdown length: give the minutes, such as 5 or 0.5.</source>
+        <translation>Keine Countdown-Länge: Geben Sie die Minuten an, etwa 5 oder 0.5.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; has a decimal comma: write the minutes with a point, as in 1.5.</source>
+        <translation>„%1“ hat ein Dezimalkomma: Schreiben Sie die Minuten mit Punkt, etwa 1.5.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a number of minutes (such as 5 or 0.5).</source>
+        <translation>„%1“ ist keine Anzahl Minuten (etwa 5 oder 0.5).</translation>
+    </message>
+    <message>
+        <source>%1 minutes is longer than a countdown can run: 1440 minutes (24 hours) at most.</source>
+        <translation>%1 Minuten sind länger, als ein Countdown laufen kann: höchstens 1440 Minuten (24 Stunden).</translation>
+    </message>
+    <message>
+        <source>%1 minutes: a countdown needs a length above 0 minutes.</source>
+        <translation>%1 Minuten: Ein Countdown braucht eine Länge über 0 Minuten.</translation>
+    </message>
+    <message>
+        <source>The I.D. is longer than the %1 characters the I.D. box holds.</source>
+        <translation>Die ID ist länger als die %1 Zeichen, die das ID-Feld fasst.</translation>
+    </message>
+    <message>
+        <source>The I.D. holds a control character, such as a line break.</source>
+        <translation>Die ID enthält ein Steuerzeichen, etwa einen Zeilenumbruch.</translation>
+    </message>
+    <message>
+        <source>No I.D.: name the window by the text in its I.D. box.</source>
+        <translation>Keine ID: Nennen Sie das Fenster beim Text in seinem ID-Feld.</translation>
+    </message>
+    <message>
+        <source>The running Horolux did not answer (%1).</source>
+        <translation>Das laufende Horolux hat nicht geantwortet (%1).</translation>
     </message>
 </context>
 <context>

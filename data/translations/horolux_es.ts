@@ -40,6 +40,48 @@ Opciones:
     <message>
         <source>  --no-restore   Start with one idle window; keep the recorded timings
                  for a later start.
+  --new-window [--id TEXT]
+                 Open a new idle window, its I.D. box holding TEXT.
+  --stopwatch [--id TEXT]
+                 Open a new window with its stopwatch started.
+  --countdown MINUTES [--id TEXT] [--validate]
+                 Open a new window with a countdown of MINUTES started
+                 (above 0, at most 1440, decimals after a point: 0.5);
+                 --validate ticks &quot;Validate Countdown&quot;.
+  --press ID     Press the stopwatch&apos;s button (Start, Stop, H:MM:SS or
+                 Reset) of the window whose I.D. box holds ID.
+  --capture ID   Capture the running time in the window ID.
+  --stop-countdown ID
+                 Stop the countdown of the window ID.
+  --list [--json]
+                 List the windows of every Horolux that are timing or
+                 show a result, one a line, or as JSON.
+</source>
+        <translation>  --no-restore   Empezar con una sola ventana en reposo; las mediciones
+                 guardadas quedan para un inicio posterior.
+  --new-window [--id TEXTO]
+                 Abrir una ventana nueva en reposo, con TEXTO en su ID.
+  --stopwatch [--id TEXTO]
+                 Abrir una ventana nueva con su cronómetro en marcha.
+  --countdown MINUTOS [--id TEXTO] [--validate]
+                 Abrir una ventana nueva con una cuenta atrás de MINUTOS
+                 en marcha (más de 0, como mucho 1440, decimales tras un
+                 punto: 0.5); --validate marca «Validar cuenta atrás».
+  --press ID     Pulsar el botón del cronómetro (Iniciar, Parar, H:MM:SS o
+                 Reiniciar) de la ventana cuyo campo ID contiene ID.
+  --capture ID   Capturar el tiempo en marcha en la ventana ID.
+  --stop-countdown ID
+                 Parar la cuenta atrás de la ventana ID.
+  --list [--json]
+                 Listar las ventanas de todos los Horolux que miden o
+                 muestran un resultado, una por línea, o en JSON.
+</translation>
+    </message>
+    <message>
+        <source>
+The options from --new-window to --stop-countdown go to the Horolux
+running in this session, which carries them out at once; where none
+runs, this one starts and opens the new window.
 
 Running timings are recorded in $XDG_STATE_HOME/horolux (by default
 ~/.local/state/horolux) and come back at the next start; delete the
@@ -51,8 +93,10 @@ Qt&apos;s own options work as in every Qt program, among them
 -platform NAME, -display DISPLAY, -style STYLE and -reverse.
 See horolux(1).
 </source>
-        <translation>  --no-restore   Empezar con una sola ventana en reposo; las mediciones
-                 guardadas quedan para un inicio posterior.
+        <translation>
+Las opciones de --new-window a --stop-countdown van al Horolux que se
+ejecuta en esta sesión, que las cumple al instante; si no hay ninguno,
+este se inicia y abre la ventana nueva.
 
 Las mediciones en curso se guardan en $XDG_STATE_HOME/horolux (por defecto
 ~/.local/state/horolux) y vuelven en el siguiente inicio; para descartarlas,
@@ -70,6 +114,120 @@ Consulte horolux(1).
 </source>
         <translation>%1: no hay ninguna pantalla donde abrir una ventana (no están definidas ni DISPLAY ni WAYLAND_DISPLAY); ejecútelo en una sesión de escritorio, con -platform offscreen o con xvfb-run.
 </translation>
+    </message>
+    <message>
+        <source>&apos;--%1&apos; is given more than once.</source>
+        <translation>«--%1» se indica más de una vez.</translation>
+    </message>
+    <message>
+        <source>Give one of --new-window, --stopwatch, --countdown, --press, --capture, --stop-countdown and --list at a time.</source>
+        <translation>Indique solo una de --new-window, --stopwatch, --countdown, --press, --capture, --stop-countdown y --list a la vez.</translation>
+    </message>
+    <message>
+        <source>--id goes with --new-window, --stopwatch or --countdown.</source>
+        <translation>--id va con --new-window, --stopwatch o --countdown.</translation>
+    </message>
+    <message>
+        <source>--validate goes with --countdown.</source>
+        <translation>--validate va con --countdown.</translation>
+    </message>
+    <message>
+        <source>--json goes with --list.</source>
+        <translation>--json va con --list.</translation>
+    </message>
+    <message>
+        <source>--no-restore goes only with a start that opens a window.</source>
+        <translation>--no-restore solo va con un inicio que abre una ventana.</translation>
+    </message>
+    <message>
+        <source>%1: cannot open the display %2; run it in a desktop session, with -platform offscreen, or under xvfb-run.
+</source>
+        <translation>%1: no se puede abrir la pantalla %2; ejecútelo en una sesión de escritorio, con -platform offscreen o con xvfb-run.
+</translation>
+    </message>
+    <message>
+        <source>Horolux waits for an answer in one of its windows: answer it, then try again.</source>
+        <translation>Horolux espera una respuesta en una de sus ventanas: respóndala y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>No window of Horolux has the I.D. &apos;%1&apos;.</source>
+        <translation>Ninguna ventana de Horolux tiene el ID «%1».</translation>
+    </message>
+    <message>
+        <source>%1 windows have the I.D. &apos;%2&apos;: give one of them another I.D.</source>
+        <translation>%1 ventanas tienen el ID «%2»: dé otro ID a una de ellas.</translation>
+    </message>
+    <message>
+        <source>The stopwatch of the window &apos;%1&apos; is not running: nothing to capture.</source>
+        <translation>El cronómetro de la ventana «%1» no está en marcha: no hay nada que capturar.</translation>
+    </message>
+    <message>
+        <source>No countdown runs in the window &apos;%1&apos;.</source>
+        <translation>No hay ninguna cuenta atrás en marcha en la ventana «%1».</translation>
+    </message>
+    <message>
+        <source>No Horolux is running in this session, so no window has the I.D. &apos;%1&apos;.</source>
+        <translation>No hay ningún Horolux en marcha en esta sesión, así que ninguna ventana tiene el ID «%1».</translation>
+    </message>
+    <message>
+        <source>countdown %1 left, ends at %2</source>
+        <translation>cuenta atrás %1 restante, termina a las %2</translation>
+    </message>
+    <message>
+        <source>countdown %1</source>
+        <translation>cuenta atrás %1</translation>
+    </message>
+    <message>
+        <source>stopwatch %1, running</source>
+        <translation>cronómetro %1, en marcha</translation>
+    </message>
+    <message>
+        <source>stopwatch %1, stopped</source>
+        <translation>cronómetro %1, parado</translation>
+    </message>
+    <message>
+        <source>(no I.D.)</source>
+        <translation>(sin ID)</translation>
+    </message>
+    <message>
+        <source> (Horolux not running: comes back at its next start)</source>
+        <translation> (Horolux no está en marcha: vuelve en su próximo inicio)</translation>
+    </message>
+    <message>
+        <source>No countdown length: give the minutes, such as 5 or 0.5.</source>
+        <translation>Sin duración de cuenta atrás: indique los minutos, como 5 o 0.5.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; has a decimal comma: write the minutes with a point, as in 1.5.</source>
+        <translation>«%1» lleva una coma decimal: escriba los minutos con punto, como 1.5.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a number of minutes (such as 5 or 0.5).</source>
+        <translation>«%1» no es un número de minutos (como 5 o 0.5).</translation>
+    </message>
+    <message>
+        <source>%1 minutes is longer than a countdown can run: 1440 minutes (24 hours) at most.</source>
+        <translation>%1 minutos es más de lo que puede durar una cuenta atrás: 1440 minutos (24 horas) como mucho.</translation>
+    </message>
+    <message>
+        <source>%1 minutes: a countdown needs a length above 0 minutes.</source>
+        <translation>%1 minutos: una cuenta atrás necesita una duración de más de 0 minutos.</translation>
+    </message>
+    <message>
+        <source>The I.D. is longer than the %1 characters the I.D. box holds.</source>
+        <translation>El ID supera los %1 caracteres que admite el campo ID.</translation>
+    </message>
+    <message>
+        <source>The I.D. holds a control character, such as a line break.</source>
+        <translation>El ID contiene un carácter de control, como un salto de línea.</translation>
+    </message>
+    <message>
+        <source>No I.D.: name the window by the text in its I.D. box.</source>
+        <translation>Sin ID: nombre la ventana por el texto de su campo ID.</translation>
+    </message>
+    <message>
+        <source>The running Horolux did not answer (%1).</source>
+        <translation>El Horolux en marcha no respondió (%1).</translation>
     </message>
 </context>
 <context>

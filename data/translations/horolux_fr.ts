@@ -40,6 +40,48 @@ Options&#xa0;:
     <message>
         <source>  --no-restore   Start with one idle window; keep the recorded timings
                  for a later start.
+  --new-window [--id TEXT]
+                 Open a new idle window, its I.D. box holding TEXT.
+  --stopwatch [--id TEXT]
+                 Open a new window with its stopwatch started.
+  --countdown MINUTES [--id TEXT] [--validate]
+                 Open a new window with a countdown of MINUTES started
+                 (above 0, at most 1440, decimals after a point: 0.5);
+                 --validate ticks &quot;Validate Countdown&quot;.
+  --press ID     Press the stopwatch&apos;s button (Start, Stop, H:MM:SS or
+                 Reset) of the window whose I.D. box holds ID.
+  --capture ID   Capture the running time in the window ID.
+  --stop-countdown ID
+                 Stop the countdown of the window ID.
+  --list [--json]
+                 List the windows of every Horolux that are timing or
+                 show a result, one a line, or as JSON.
+</source>
+        <translation>  --no-restore   Démarrer avec une seule fenêtre au repos ; les mesures
+                 enregistrées sont gardées pour un démarrage ultérieur.
+  --new-window [--id TEXTE]
+                 Ouvrir une nouvelle fenêtre au repos, TEXTE dans son ID.
+  --stopwatch [--id TEXTE]
+                 Ouvrir une nouvelle fenêtre, son chronomètre lancé.
+  --countdown MINUTES [--id TEXTE] [--validate]
+                 Ouvrir une nouvelle fenêtre, un décompte de MINUTES lancé
+                 (plus de 0, au plus 1440, décimales après un point : 0.5) ;
+                 --validate coche « Vérifier le décompte ».
+  --press ID     Appuyer sur le bouton du chronomètre (Démarrer, Arrêt,
+                 H:MM:SS ou Remise à 0) de la fenêtre dont l&apos;ID est ID.
+  --capture ID   Capturer le temps qui court dans la fenêtre ID.
+  --stop-countdown ID
+                 Arrêter le décompte de la fenêtre ID.
+  --list [--json]
+                 Lister les fenêtres de tous les Horolux qui mesurent ou
+                 montrent un résultat, une par ligne, ou en JSON.
+</translation>
+    </message>
+    <message>
+        <source>
+The options from --new-window to --stop-countdown go to the Horolux
+running in this session, which carries them out at once; where none
+runs, this one starts and opens the new window.
 
 Running timings are recorded in $XDG_STATE_HOME/horolux (by default
 ~/.local/state/horolux) and come back at the next start; delete the
@@ -51,8 +93,10 @@ Qt&apos;s own options work as in every Qt program, among them
 -platform NAME, -display DISPLAY, -style STYLE and -reverse.
 See horolux(1).
 </source>
-        <translation>  --no-restore   Démarrer avec une seule fenêtre au repos&#xa0;; les mesures
-                 enregistrées sont gardées pour un démarrage ultérieur.
+        <translation>
+Les options de --new-window à --stop-countdown vont au Horolux qui tourne
+dans cette session, qui les exécute aussitôt ; si aucun ne tourne,
+celui-ci démarre et ouvre la nouvelle fenêtre.
 
 Les mesures en cours sont enregistrées dans $XDG_STATE_HOME/horolux (par
 défaut ~/.local/state/horolux) et reviennent au démarrage suivant&#xa0;; pour les
@@ -70,6 +114,120 @@ Voir horolux(1).
 </source>
         <translation>%1&#xa0;: aucun affichage où ouvrir une fenêtre (ni DISPLAY ni WAYLAND_DISPLAY n&apos;est défini)&#xa0;; lancez-le dans une session de bureau, avec -platform offscreen ou avec xvfb-run.
 </translation>
+    </message>
+    <message>
+        <source>&apos;--%1&apos; is given more than once.</source>
+        <translation>« --%1 » est donné plus d&apos;une fois.</translation>
+    </message>
+    <message>
+        <source>Give one of --new-window, --stopwatch, --countdown, --press, --capture, --stop-countdown and --list at a time.</source>
+        <translation>Donnez une seule option parmi --new-window, --stopwatch, --countdown, --press, --capture, --stop-countdown et --list.</translation>
+    </message>
+    <message>
+        <source>--id goes with --new-window, --stopwatch or --countdown.</source>
+        <translation>--id va avec --new-window, --stopwatch ou --countdown.</translation>
+    </message>
+    <message>
+        <source>--validate goes with --countdown.</source>
+        <translation>--validate va avec --countdown.</translation>
+    </message>
+    <message>
+        <source>--json goes with --list.</source>
+        <translation>--json va avec --list.</translation>
+    </message>
+    <message>
+        <source>--no-restore goes only with a start that opens a window.</source>
+        <translation>--no-restore ne va qu&apos;avec un démarrage qui ouvre une fenêtre.</translation>
+    </message>
+    <message>
+        <source>%1: cannot open the display %2; run it in a desktop session, with -platform offscreen, or under xvfb-run.
+</source>
+        <translation>%1 : impossible d&apos;ouvrir l&apos;affichage %2 ; lancez-le dans une session de bureau, avec -platform offscreen ou avec xvfb-run.
+</translation>
+    </message>
+    <message>
+        <source>Horolux waits for an answer in one of its windows: answer it, then try again.</source>
+        <translation>Horolux attend une réponse dans une de ses fenêtres : répondez-y, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>No window of Horolux has the I.D. &apos;%1&apos;.</source>
+        <translation>Aucune fenêtre de Horolux n&apos;a l&apos;ID « %1 ».</translation>
+    </message>
+    <message>
+        <source>%1 windows have the I.D. &apos;%2&apos;: give one of them another I.D.</source>
+        <translation>%1 fenêtres ont l&apos;ID « %2 » : donnez un autre ID à l&apos;une d&apos;elles.</translation>
+    </message>
+    <message>
+        <source>The stopwatch of the window &apos;%1&apos; is not running: nothing to capture.</source>
+        <translation>Le chronomètre de la fenêtre « %1 » ne tourne pas : rien à capturer.</translation>
+    </message>
+    <message>
+        <source>No countdown runs in the window &apos;%1&apos;.</source>
+        <translation>Aucun décompte ne tourne dans la fenêtre « %1 ».</translation>
+    </message>
+    <message>
+        <source>No Horolux is running in this session, so no window has the I.D. &apos;%1&apos;.</source>
+        <translation>Aucun Horolux ne tourne dans cette session ; aucune fenêtre n&apos;a donc l&apos;ID « %1 ».</translation>
+    </message>
+    <message>
+        <source>countdown %1 left, ends at %2</source>
+        <translation>décompte %1 restant, fin à %2</translation>
+    </message>
+    <message>
+        <source>countdown %1</source>
+        <translation>décompte %1</translation>
+    </message>
+    <message>
+        <source>stopwatch %1, running</source>
+        <translation>chrono %1, en marche</translation>
+    </message>
+    <message>
+        <source>stopwatch %1, stopped</source>
+        <translation>chrono %1, arrêté</translation>
+    </message>
+    <message>
+        <source>(no I.D.)</source>
+        <translation>(sans ID)</translation>
+    </message>
+    <message>
+        <source> (Horolux not running: comes back at its next start)</source>
+        <translation> (Horolux ne tourne pas : revient à son prochain démarrage)</translation>
+    </message>
+    <message>
+        <source>No countdown length: give the minutes, such as 5 or 0.5.</source>
+        <translation>Pas de durée de décompte : donnez les minutes, comme 5 ou 0.5.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; has a decimal comma: write the minutes with a point, as in 1.5.</source>
+        <translation>« %1 » a une virgule décimale : écrivez les minutes avec un point, comme 1.5.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a number of minutes (such as 5 or 0.5).</source>
+        <translation>« %1 » n&apos;est pas un nombre de minutes (comme 5 ou 0.5).</translation>
+    </message>
+    <message>
+        <source>%1 minutes is longer than a countdown can run: 1440 minutes (24 hours) at most.</source>
+        <translation>%1 minutes dépasse ce qu&apos;un décompte peut durer : 1440 minutes (24 heures) au plus.</translation>
+    </message>
+    <message>
+        <source>%1 minutes: a countdown needs a length above 0 minutes.</source>
+        <translation>%1 minutes : un décompte doit durer plus de 0 minute.</translation>
+    </message>
+    <message>
+        <source>The I.D. is longer than the %1 characters the I.D. box holds.</source>
+        <translation>L&apos;ID dépasse les %1 caractères que contient le champ ID.</translation>
+    </message>
+    <message>
+        <source>The I.D. holds a control character, such as a line break.</source>
+        <translation>L&apos;ID contient un caractère de contrôle, comme un saut de ligne.</translation>
+    </message>
+    <message>
+        <source>No I.D.: name the window by the text in its I.D. box.</source>
+        <translation>Pas d&apos;ID : désignez la fenêtre par le texte de son champ ID.</translation>
+    </message>
+    <message>
+        <source>The running Horolux did not answer (%1).</source>
+        <translation>Le Horolux en cours n&apos;a pas répondu (%1).</translation>
     </message>
 </context>
 <context>

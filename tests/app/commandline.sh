@@ -11,6 +11,8 @@ unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
 
 work=$(mktemp -d)
 export XDG_STATE_HOME=$work/state # the records of the runs below, not the user's
+# No session bus: a verb finds no Horolux running, and never the user's.
+export DBUS_SESSION_BUS_ADDRESS=unix:path=$work/no-session-bus XDG_RUNTIME_DIR=$work
 xvfb=
 cleanup() {
   if [ -n "$xvfb" ]; then
@@ -42,6 +44,11 @@ cases=(
   "1||~Unknown option 'x'|-x"
   "1||~'notes.txt'|notes.txt"
   "1||~^horolux: no display.*-platform offscreen.*xvfb-run|"
+  "1||~^horolux: cannot open the display :97;.*xvfb-run|-display :97"
+  "1||~'abc' is not a number of minutes|--countdown abc"
+  "0|||--list"
+  "1||~^horolux: No Horolux is running|--press Tea"
+  "1||~^horolux: no display|--stopwatch --id Tea"
 )
 matches() { # matches <file> <expectation>
   case $2 in
@@ -60,6 +67,13 @@ for entry in "${cases[@]}"; do
     sed 's/^/  stderr: /' "$work/err" >&2
   fi
 done
+
+# A display named in DISPLAY that cannot be reached: the same answer, not Qt's abort.
+export DISPLAY=:97
+run 10
+unset DISPLAY
+[ "$status" = 1 ] && grep -q '^horolux: cannot open the display :97;' "$work/err" ||
+  { fail "DISPLAY=:97: status $status"; cat "$work/err" >&2; }
 
 # Qt's options reach Qt: the program takes -platform and runs until stopped
 # (timeout's 124) instead of failing for want of a display.
@@ -96,4 +110,4 @@ if [ -z "$options_in_help" ] || [ "$options_in_help" != "$options_in_manual" ]; 
 fi
 
 [ "$failures" -eq 0 ] || exit 1
-echo "commandline.sh: $((${#cases[@]} + 3)) checks passed without a display"
+echo "commandline.sh: $((${#cases[@]} + 4)) checks passed without a display"

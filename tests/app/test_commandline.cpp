@@ -22,14 +22,20 @@ void TestCommandLine::actions_data() {
     // For a refusal, what the message must quote; empty otherwise.
     QTest::addColumn<QString>("named");
     QTest::addColumn<bool>("displayNamed"); // by -platform or -display
+    // The verb as "kind I.D. minutes validate"; empty for none.
+    QTest::addColumn<QString>("verb");
 
     const auto row = [](const char* name, const QString& line, Action action,
-                        const QString& named = QString(), bool displayNamed = false) {
+                        const QString& named = QString(), bool displayNamed = false,
+                        const QString& verb = QString()) {
         QStringList arguments{QStringLiteral("/usr/bin/horolux")};
         if (!line.isEmpty()) {
             arguments += line.split(QLatin1Char(' '));
         }
-        QTest::newRow(name) << arguments << action << named << displayNamed;
+        QTest::newRow(name) << arguments << action << named << displayNamed << verb;
+    };
+    const auto verb = [&row](const char* name, const QString& line, const char* verb) {
+        row(name, line, Action::Run, {}, false, QString::fromUtf8(verb));
     };
     row("no arguments", {}, Action::Run);
     row("--help", QStringLiteral("--help"), Action::ShowHelp);
@@ -68,6 +74,28 @@ void TestCommandLine::actions_data() {
         QStringLiteral("'-platform'"));
     row("value for a flag", QStringLiteral("--version=2"), Action::Refuse,
         QStringLiteral("'--version'"));
+
+    // Verbs, checked strictly before anything happens.
+    verb("20-character I.D.", QStringLiteral("--id 12345678901234567890 --stopwatch"),
+         "1 12345678901234567890  0");
+    verb("countdown", QStringLiteral("--countdown 1.5 --id Tea --validate"), "2 Tea 1.5 1");
+    verb("press", QStringLiteral("--press Tea"), "3 Tea  0");
+    row("list", QStringLiteral("--list"), Action::List);
+    row("list as JSON", QStringLiteral("--json --list"), Action::List);
+    const auto refused = [&row](const char* name, const QString& line, const char* says) {
+        row(name, line, Action::Refuse, QString::fromUtf8(says));
+    };
+    refused("negative length", QStringLiteral("--countdown=-5"), "above 0");
+    refused("length with comma", QStringLiteral("--countdown 1,5"), "as in 1.5");
+    refused("I.D. too long", QStringLiteral("--stopwatch --id 123456789012345678901"), "20");
+    refused("no I.D. to press", QStringLiteral("--press="), "No I.D.");
+    refused("two verbs", QStringLiteral("--stopwatch --press Tea"), "one of");
+    refused("I.D. twice", QStringLiteral("--stopwatch --id a --id b"), "'--id'");
+    refused("I.D. for a press", QStringLiteral("--press Tea --id Oven"), "--id goes");
+    refused("validate alone", QStringLiteral("--stopwatch --validate"), "--validate goes");
+    refused("JSON alone", QStringLiteral("--json"), "--json goes");
+    refused("no restore with a press", QStringLiteral("--no-restore --capture Tea"),
+            "--no-restore");
 }
 
 void TestCommandLine::actions() {
@@ -75,11 +103,19 @@ void TestCommandLine::actions() {
     QFETCH(Action, action);
     QFETCH(QString, named);
     QFETCH(bool, displayNamed);
+    QFETCH(QString, verb);
 
     const CommandLine line = parseCommandLine(arguments);
     QCOMPARE(line.displayNamed, displayNamed);
     QCOMPARE(line.action, action);
-    if (action == Action::Run) {
+    const QString parsed = line.verb ? QStringLiteral("%1 %2 %3 %4")
+                                           .arg(static_cast<int>(line.verb->kind))
+                                           .arg(line.verb->identification, line.verb->minutes)
+                                           .arg(int(line.verb->validate))
+                                     : QString();
+    QCOMPARE(parsed, verb);
+    QCOMPARE(line.json, arguments.contains(QStringLiteral("--json")) && action == Action::List);
+    if (action == Action::Run || action == Action::List) {
         QVERIFY(line.text.isEmpty());
     } else {
         QVERIFY2(line.text.endsWith(QLatin1Char('\n')), qPrintable(line.text));

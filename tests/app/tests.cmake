@@ -59,3 +59,14 @@ if(HOROLUX_LINUX_DESKTOP)
         ${test_skip_code}
         TIMEOUT 120)
 endif()
+
+# Control from outside: the real program on a private session bus, without
+# the right to set the clock, on Qt's offscreen platform; verbs from other
+# processes, the interface against its description, the name passed on.
+if(HOROLUX_LINUX_DESKTOP)
+    script_test(app.remote_program
+        /usr/bin/python3 ${CMAKE_CURRENT_LIST_DIR}/../support/private_bus.py
+        --session --drop-sys-time --
+        /usr/bin/python3 ${CMAKE_CURRENT_LIST_DIR}/remote.py $<TARGET_FILE:horolux>
+        ${PROJECT_SOURCE_DIR}/data/dbus/org.horolux.Horolux.xml)
+endif()

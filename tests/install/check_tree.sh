@@ -12,6 +12,7 @@ expected=(
   bin/horolux
   share/applications/$id.desktop
   share/metainfo/$id.metainfo.xml
+  share/dbus-1/interfaces/$id.xml
   share/doc/horolux/copyright
   share/doc/horolux/changelog.gz
   share/man/man1/horolux.1.gz
