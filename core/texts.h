@@ -73,7 +73,7 @@ inline constexpr ComposedText kRecordsNotKept{
 inline constexpr std::array kComposedTexts{
     kClockNotChanged,   kTimeServiceRefused, kSystemRefused,  kCountdownDoneFor,
     kCountdownDoneAt,   kCountdownDoneForAt, kRecordSetAside, kRecordLeftAlone,
-    kRecordsNotWritten, kRecordsNotLocked,   kRecordsNotKept,    kNotRestoredFor};
+    kRecordsNotWritten, kRecordsNotLocked,   kRecordsNotKept, kNotRestoredFor};
 
 // The pattern with "%1", "%2", ... replaced by the pieces in order.
 [[nodiscard]] std::string compose(const ComposedText& text,
