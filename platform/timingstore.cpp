@@ -183,10 +183,10 @@ public:
             return;
         }
         lock_.setStaleLockTime(0); // held for the whole run
-        {
-            const std::scoped_lock folderGuard(folderMutex_);
-            prepare();
-        }
+        // The folder and this process's lock are made by the first save, on
+        // the writer's thread, or by a take-over that finds records: making
+        // the lock syncs it to the disk, which the first window need not
+        // wait for.
         worker_ = std::thread([this] { work(); });
     }
 
@@ -490,7 +490,11 @@ std::vector<core::WindowRecord> FileTimingStore::takeOver() {
         return windows;
     }
     const std::scoped_lock folderGuard(folderMutex_);
-    for (const auto& [owner, names] : byOwner()) {
+    const std::map<QString, QStringList> owners = byOwner();
+    if (!owners.empty()) {
+        prepare(); // without the lock, records are read where they are
+    }
+    for (const auto& [owner, names] : owners) {
         // Where this process can write, it takes the owner's lock, which is
         // free only once the owner has ended, and renames its records into
         // its own name, so that a second start finds nothing left to take.
