@@ -8,20 +8,45 @@ namespace core {
 
 namespace {
 
-bool isControl(QChar c) {
-    return c.category() == QChar::Other_Control || c.category() == QChar::Separator_Line ||
-           c.category() == QChar::Separator_Paragraph;
+bool isControl(char32_t c) {
+    const QChar::Category category = QChar::category(c);
+    return category == QChar::Other_Control || category == QChar::Separator_Line ||
+           category == QChar::Separator_Paragraph;
+}
+
+// Calls `each` with every character of `text` and the length of its UTF-16
+// form; a character beyond the Basic Multilingual Plane is its surrogate pair,
+// and a half of a pair alone is passed as itself, a surrogate.
+template <typename Each> void forEachCharacter(QStringView text, Each each) {
+    for (qsizetype i = 0; i < text.size();) {
+        const QChar c = text[i];
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            each(QChar::surrogateToUcs4(c, text[i + 1]), i, 2);
+            i += 2;
+        } else {
+            each(char32_t{c.unicode()}, i, 1);
+            ++i;
+        }
+    }
+}
+
+// A control character, or half of a surrogate pair alone: not text a window shows.
+bool unshowable(char32_t c) {
+    return isControl(c) || QChar::isSurrogate(c);
 }
 
 } // namespace
 
 QString quoted(const QString& argument, qsizetype longest) {
-    QString shown = argument.left(longest);
-    for (QChar& c : shown) {
-        if (isControl(c) || c.isSurrogate()) {
-            c = QLatin1Char('?');
-        }
-    }
+    QString shown;
+    forEachCharacter(QStringView(argument).left(longest),
+                     [&shown, &argument](char32_t c, qsizetype at, qsizetype units) {
+                         if (unshowable(c)) {
+                             shown += QLatin1Char('?');
+                         } else {
+                             shown += QStringView(argument).mid(at, units);
+                         }
+                     });
     return argument.size() > longest ? shown + QStringLiteral("...") : shown;
 }
 
@@ -77,12 +102,14 @@ Refusal checkVerb(const Verb& verb, qsizetype longest) {
                                   "The I.D. is longer than the %1 characters the I.D. box holds."),
                 QString::number(longest)};
     }
-    for (const QChar c : id) {
-        if (isControl(c) || c.isSurrogate()) {
-            return {QT_TRANSLATE_NOOP("CommandLine",
-                                      "The I.D. holds a control character, such as a line break."),
-                    {}};
-        }
+    bool control = false;
+    forEachCharacter(id, [&control](char32_t c, qsizetype /*at*/, qsizetype /*units*/) {
+        control = control || unshowable(c);
+    });
+    if (control) {
+        return {QT_TRANSLATE_NOOP("CommandLine",
+                                  "The I.D. holds a control character, such as a line break."),
+                {}};
     }
     if (!verb.opensWindow() && id.trimmed().isEmpty()) {
         return {QT_TRANSLATE_NOOP("CommandLine",

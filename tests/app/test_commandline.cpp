@@ -79,6 +79,8 @@ void TestCommandLine::actions_data() {
     verb("20-character I.D.", QStringLiteral("--id 12345678901234567890 --stopwatch"),
          "1 12345678901234567890  0");
     verb("countdown", QStringLiteral("--countdown 1.5 --id Tea --validate"), "2 Tea 1.5 1");
+    verb("I.D. beyond the BMP", QStringLiteral("--stopwatch --id Tea\U0001F375"),
+         "1 Tea\U0001F375  0");
     verb("press", QStringLiteral("--press Tea"), "3 Tea  0");
     row("list", QStringLiteral("--list"), Action::List);
     row("list as JSON", QStringLiteral("--json --list"), Action::List);
@@ -89,6 +91,7 @@ void TestCommandLine::actions_data() {
     refused("length with comma", QStringLiteral("--countdown 1,5"), "as in 1.5");
     refused("I.D. too long", QStringLiteral("--stopwatch --id 123456789012345678901"), "20");
     refused("no I.D. to press", QStringLiteral("--press="), "No I.D.");
+    refused("control character", QStringLiteral("--stopwatch --id Tea\tRun"), "control");
     refused("two verbs", QStringLiteral("--stopwatch --press Tea"), "one of");
     refused("I.D. twice", QStringLiteral("--stopwatch --id a --id b"), "'--id'");
     refused("I.D. for a press", QStringLiteral("--press Tea --id Oven"), "--id goes");
