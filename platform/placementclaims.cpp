@@ -25,7 +25,7 @@ namespace {
 // By then the window system shows the window, and other processes see it there.
 constexpr qint64 kClaimMilliseconds = 5000;
 constexpr int kLockMilliseconds = 200;
-constexpr qint64 kLongestFile = 64 * 1024;
+constexpr qint64 kLongestFile = qint64{64} * 1024;
 constexpr int kFields = 6; // pid, ms, x, y, width, height
 
 bool alive(qint64 pid) {
