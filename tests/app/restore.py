@@ -216,31 +216,20 @@ def run(state, probe, start, at):
 def rebooted(state, start):
     '''A record from another boot, brought back twice: the first start must
     record the stopwatch so that its own record reads back after a kill.'''
-    folder = os.path.join(state, 'horolux')
-    os.makedirs(folder, mode=0o700, exist_ok=True)
-    day_ago = int(time.time() * 1000) - 86400 * 1000
-    ident = 'Tea \U0001F375'
-    with open(os.path.join(folder, 'elsewhere.json'), 'w', encoding='utf-8') as f:
+    os.makedirs(os.path.join(state, 'horolux'), mode=0o700, exist_ok=True)
+    day_ago, ident = int(time.time() * 1000) - 86400 * 1000, 'Tea \U0001F375'
+    with open(os.path.join(state, 'horolux', 'elsewhere.json'), 'w', encoding='utf-8') as f:
         json.dump({'format': 1, 'windows': [{'id': ident, 'stopwatch': {
-            'state': 'running', 'capture': '0.00',
-            'since': {'boot': 5.0, 'bootId': 'a-boot-before-this-one', 'utcMs': day_ago}}}]},
-            f, ensure_ascii=False)
-    os.chmod(os.path.join(folder, 'elsewhere.json'), 0o600)
-
-    def running_tea():
-        for windows in records(state).values():
-            for w in windows:
-                if w['id'] == ident and w['stopwatch']['state'] == 'running':
-                    return w
-        return None
+            'state': 'running', 'since': {'boot': 5.0, 'bootId': 'a-boot-before', 'utcMs': day_ago}}}]}, f)
     for round_ in (1, 2):
         w = start(f'reboot-{round_}.log')
-        back = wait_for(f'the stopwatch of another boot back, start {round_}', running_tea)
+        back = wait_for(f'the stopwatch of another boot back, start {round_}', lambda: next(
+            (w for ws in records(state).values() for w in ws
+             if w['id'] == ident and w['stopwatch']['state'] == 'running'), None))
         if abs(back['stopwatch']['since']['utcMs'] - day_ago) > 1000:
             fail(f'the stopwatch came back started at {back["stopwatch"]["since"]}, not a day ago')
         os.kill(w['pid'], signal.SIGKILL)
-        print(f'start {round_} after a reboot: back, recorded as {json.dumps(back["stopwatch"])}',
-              flush=True)
+        print(f'start {round_} after a reboot: back as {json.dumps(back["stopwatch"])}', flush=True)
         time.sleep(0.5)
 
 
