@@ -62,20 +62,6 @@ std::vector<xcb_window_t> topLevelWindows(xcb_connection_t* connection, xcb_wind
     return {children, children + xcb_query_tree_children_length(tree.get())};
 }
 
-// WM_CLASS holds the instance name and the class name, each ending in a NUL.
-QString windowClassOf(xcb_connection_t* connection, xcb_window_t window) {
-    const auto reply = take(xcb_get_property_reply(
-        connection,
-        xcb_get_property(connection, 0, window, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 0, 256),
-        nullptr));
-    if (!reply || reply->format != 8) {
-        return {};
-    }
-    const QByteArray names(static_cast<const char*>(xcb_get_property_value(reply.get())),
-                           xcb_get_property_value_length(reply.get()));
-    return QString::fromLatin1(names.split('\0').value(1));
-}
-
 } // namespace
 
 QList<QRect> otherProcessesWindows(const QString& windowClass) {
@@ -92,27 +78,66 @@ QList<QRect> otherProcessesWindows(const QString& windowClass) {
     const auto ownPid = static_cast<std::uint32_t>(getpid());
     const qreal ratio = screen->devicePixelRatio();
 
-    QList<QRect> frames;
-    for (const xcb_window_t window : topLevelWindows(connection, root)) {
-        const std::vector<std::uint32_t> pid =
-            cardinals(connection, window, pidAtom, XCB_ATOM_CARDINAL);
-        if ((!pid.empty() && pid.front() == ownPid) ||
-            windowClassOf(connection, window) != windowClass) {
+    // Every request is sent before its reply is awaited: one round trip for
+    // all the windows' process ids and classes, one for the matching
+    // windows' places, however many windows there are.
+    const std::vector<xcb_window_t> windows = topLevelWindows(connection, root);
+    std::vector<xcb_get_property_cookie_t> pids;
+    std::vector<xcb_get_property_cookie_t> classes;
+    for (const xcb_window_t window : windows) {
+        pids.push_back(xcb_get_property(connection, 0, window, pidAtom, XCB_ATOM_CARDINAL, 0, 1));
+        classes.push_back(
+            xcb_get_property(connection, 0, window, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 0, 256));
+    }
+    struct Asked {
+        xcb_get_window_attributes_cookie_t attributes;
+        xcb_get_geometry_cookie_t geometry;
+        xcb_translate_coordinates_cookie_t origin;
+        xcb_get_property_cookie_t extents;
+    };
+    std::vector<Asked> asked;
+    for (std::size_t i = 0; i < windows.size(); ++i) {
+        const auto pid = take(xcb_get_property_reply(connection, pids[i], nullptr));
+        const auto names = take(xcb_get_property_reply(connection, classes[i], nullptr));
+        const bool own =
+            pid && pid->format == 32 && xcb_get_property_value_length(pid.get()) >= 4 &&
+            *static_cast<const std::uint32_t*>(xcb_get_property_value(pid.get())) == ownPid;
+        // WM_CLASS holds the instance name and the class name, each ending in a NUL.
+        const QString windowClassName =
+            names && names->format == 8
+                ? QString::fromLatin1(
+                      QByteArray(static_cast<const char*>(xcb_get_property_value(names.get())),
+                                 xcb_get_property_value_length(names.get()))
+                          .split('\0')
+                          .value(1))
+                : QString();
+        if (own || windowClassName != windowClass) {
             continue;
         }
-        const auto attributes = take(xcb_get_window_attributes_reply(
-            connection, xcb_get_window_attributes(connection, window), nullptr));
-        const auto geometry =
-            take(xcb_get_geometry_reply(connection, xcb_get_geometry(connection, window), nullptr));
-        const auto origin = take(xcb_translate_coordinates_reply(
-            connection, xcb_translate_coordinates(connection, window, root, 0, 0), nullptr));
+        const xcb_window_t window = windows[i];
+        asked.push_back(
+            {xcb_get_window_attributes(connection, window), xcb_get_geometry(connection, window),
+             xcb_translate_coordinates(connection, window, root, 0, 0),
+             xcb_get_property(connection, 0, window, extentsAtom, XCB_ATOM_CARDINAL, 0, 4)});
+    }
+    QList<QRect> frames;
+    for (const Asked& a : asked) {
+        const auto attributes =
+            take(xcb_get_window_attributes_reply(connection, a.attributes, nullptr));
+        const auto geometry = take(xcb_get_geometry_reply(connection, a.geometry, nullptr));
+        const auto origin = take(xcb_translate_coordinates_reply(connection, a.origin, nullptr));
+        const auto extentsReply = take(xcb_get_property_reply(connection, a.extents, nullptr));
         if (!attributes || attributes->map_state != XCB_MAP_STATE_VIEWABLE || !geometry ||
             !origin) {
             continue;
         }
         // The window manager's frame around it: left, right, top, bottom.
-        std::vector<std::uint32_t> extents =
-            cardinals(connection, window, extentsAtom, XCB_ATOM_CARDINAL);
+        std::vector<std::uint32_t> extents;
+        if (extentsReply && extentsReply->format == 32) {
+            const auto* values =
+                static_cast<const std::uint32_t*>(xcb_get_property_value(extentsReply.get()));
+            extents.assign(values, values + xcb_get_property_value_length(extentsReply.get()) / 4);
+        }
         extents.resize(4, 0);
         const QRect frame(origin->dst_x - static_cast<int>(extents[0]),
                           origin->dst_y - static_cast<int>(extents[2]),
