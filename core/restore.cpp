@@ -26,6 +26,8 @@ constexpr const char* kRunTooLong =
                                       "32767 hours, more than it can convert.");
 constexpr const char* kResultUnreadable = QT_TRANSLATE_NOOP(
     "Notification", "The stopwatch did not come back: its result is not a time it can convert.");
+constexpr const char* kLapsLeftOut =
+    QT_TRANSLATE_NOOP("Notification", "Some laps did not come back: their record was damaged.");
 constexpr const char* kEndTooFar = QT_TRANSLATE_NOOP(
     "Notification", "The countdown did not come back: its end lies more than 24 hours ahead. Was "
                     "the computer's clock set back?");
@@ -83,6 +85,14 @@ void restoreStopwatch(const WindowRecord& record, const RestoreClock& now, Resto
         r.result.clear();
         r.capture.clear();
         r.captured = false;
+        return;
+    }
+    if (r.stopwatch != Stopwatch::Idle) {
+        r.laps = record.laps;
+        if (!record.lapsDropped.isEmpty()) {
+            drop(r, "laps left out:", kLapsLeftOut);
+            r.dropped += QStringLiteral(" ") + record.lapsDropped;
+        }
     }
 }
 

@@ -31,6 +31,7 @@ WindowRecord recordOf(const TimerWindow& window, const WindowInputs& inputs) {
     }
     if (record.stopwatch != Sw::Idle) {
         record.capture = QString::fromStdString(*view.swTime1);
+        record.laps = window.stopwatch.laps().recorded(kMaxRecordLaps);
     }
     if (*view.cdTimerEnabled) {
         record.countdownRunning = true;
@@ -51,6 +52,9 @@ void apply(TimerWindow& window, const Restored& restored) {
     } else if (restored.stopwatch != Sw::Idle) {
         window.stopwatch.showStopped(restored.result.toStdString(), restored.capture.toStdString(),
                                      restored.stopwatch == Sw::Converted);
+    }
+    if (restored.stopwatch != Sw::Idle) {
+        window.stopwatch.restoreLaps(restored.laps);
     }
     if (restored.countdown == Restored::Countdown::Running) {
         window.countdown.resume(restored.remaining, restored.at, restored.validates);
