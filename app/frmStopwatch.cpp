@@ -3,6 +3,7 @@
 #include "accessibility.h"
 #include "controls.h"
 #include "core/dispatch.h"
+#include "laps.h"
 #include "layout.h"
 #include "palette.h"
 #include "persistence.h"
@@ -138,6 +139,7 @@ frmStopwatch::frmStopwatch(const platform::Services& services)
     createControls();
     wireEvents();
     installTimerShortcuts(*this);
+    wireLaps();
     Form_Load();
     keepTimings();
 }
@@ -376,4 +378,7 @@ void frmStopwatch::showView() {
     put(v.validateTicked, [this](bool on) { chkCDCheck->setChecked(on); });
     put(v.validateEnabled, [this](bool on) { chkCDCheck->setEnabled(on); });
     put(v.caption, [this](const auto& text) { setWindowTitle(qs(text)); });
+    if (lapsWindow_ != nullptr) {
+        lapsWindow_->follow();
+    }
 }
