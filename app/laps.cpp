@@ -230,8 +230,8 @@ void LapsWindow::save() {
     QSaveFile file(name);
     const QByteArray csv = core::lapsCsv(laps_);
     if (!file.open(QIODevice::WriteOnly) || file.write(csv) != csv.size() || !file.commit()) {
-        const QString why = tr("The laps could not be saved to %1:\r\n%2\r\n\r\nThey are still "
-                               "here; choose another place.")
+        const QString why = tr("The laps could not be saved to %1: %2. They are still here; "
+                               "choose another place.")
                                 .arg(name, file.errorString());
         dialogs_.messageBox(this, core::Message{why.toStdString(), core::MsgBoxStyle::Exclamation,
                                                 tr("Laps").toStdString()});
