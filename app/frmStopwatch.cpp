@@ -146,6 +146,7 @@ frmStopwatch::frmStopwatch(const platform::Services& services)
 
 frmStopwatch::~frmStopwatch() {
     stopKeepingTimings(); // the teardown of the controls is no change of the timing
+    delete lapsWindow_;   // before the laps it shows, which go with timer_
 }
 
 void frmStopwatch::createControls() {

@@ -249,16 +249,14 @@ bool LapsWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 // F9 from any control of the timer window: its own shortcut, as no button of
-// the window opens the laps.
+// the window opens the laps. The capture button's tooltip names it
+// (app/shortcuts.cpp).
 void frmStopwatch::wireLaps() {
     auto* key = new QAction(this);
     key->setShortcut(QKeySequence(Qt::Key_F9));
     key->setShortcutContext(Qt::WindowShortcut);
     addAction(key);
     connect(key, &QAction::triggered, this, &frmStopwatch::showLaps);
-    cmdSWPause->setToolTip(
-        tr("%1; the laps: %2")
-            .arg(cmdSWPause->toolTip(), key->shortcut().toString(QKeySequence::NativeText)));
     connect(Text1, &QLineEdit::textChanged, this, [this](const QString& identification) {
         if (lapsWindow_ != nullptr) {
             lapsWindow_->setIdentification(identification);

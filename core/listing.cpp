@@ -135,8 +135,12 @@ QByteArray listingJson(const std::vector<ListedWindow>& windows) {
             o.insert(QStringLiteral("stopwatch"),
                      QJsonObject{
                          {QStringLiteral("state"), kStopwatchStates[static_cast<int>(w.stopwatch)]},
-                         {QStringLiteral("shows"), w.stopwatchShows},
-                         {QStringLiteral("laps"), lapsJson(w.laps)}});
+                         {QStringLiteral("shows"), w.stopwatchShows}});
+            if (w.laps.count() > 0) {
+                QJsonObject stopwatch = o.value(QStringLiteral("stopwatch")).toObject();
+                stopwatch.insert(QStringLiteral("laps"), lapsJson(w.laps));
+                o.insert(QStringLiteral("stopwatch"), stopwatch);
+            }
         }
         if (w.countdown == ListedWindow::Countdown::Running) {
             o.insert(QStringLiteral("countdown"),

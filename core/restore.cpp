@@ -142,7 +142,14 @@ Restored restore(const WindowRecord& record, const RestoreClock& now) {
         // The countdown stopped the stopwatch it drove at its end, not now.
         if (record.validates && r.stopwatch == Stopwatch::Running) {
             r.stopwatch = Stopwatch::Stopped;
-            r.result = QString::fromStdString(formatFixed2(std::max(0.0, r.elapsed + r.remaining)));
+            const double result = std::max(0.0, r.elapsed + r.remaining);
+            r.result = QString::fromStdString(formatFixed2(result));
+            // The stop adds the last lap, up to the stop.
+            const auto split = static_cast<std::int64_t>(std::round(result * 100.0));
+            if (r.laps.splits.empty() ? split >= r.laps.summarisedSplit
+                                      : split >= r.laps.splits.back()) {
+                r.laps.splits.push_back(split);
+            }
         }
     } else {
         r.validates = record.validates && r.stopwatch == Stopwatch::Running;

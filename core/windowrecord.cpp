@@ -1,6 +1,7 @@
 #include "windowrecord.h"
 
 #include <cmath>
+#include <utility>
 
 namespace core {
 
@@ -54,7 +55,12 @@ void apply(TimerWindow& window, const Restored& restored) {
                                      restored.stopwatch == Sw::Converted);
     }
     if (restored.stopwatch != Sw::Idle) {
-        window.stopwatch.restoreLaps(restored.laps);
+        LapList laps = restored.laps;
+        // A record from before laps were kept: the running start is known all the same.
+        if (laps.startUtcMs == 0) {
+            laps.startUtcMs = window.stopwatch.laps().startUtcMs();
+        }
+        window.stopwatch.restoreLaps(std::move(laps));
     }
     if (restored.countdown == Restored::Countdown::Running) {
         window.countdown.resume(restored.remaining, restored.at, restored.validates);

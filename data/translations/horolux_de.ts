@@ -627,8 +627,8 @@ werden Ihre Ergebnisse falsch!!</translation>
         <translation>Starten, stoppen, H:MM:SS, nullstellen</translation>
     </message>
     <message>
-        <source>Capture the running time</source>
-        <translation>Laufende Zeit erfassen</translation>
+        <source>Capture the running time as a lap; F9 shows the laps</source>
+        <translation>Laufende Zeit als Runde erfassen; F9 zeigt die Runden</translation>
     </message>
     <message>
         <source>Start the countdown</source>
@@ -645,10 +645,6 @@ werden Ihre Ergebnisse falsch!!</translation>
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
-    </message>
-    <message>
-        <source>%1; the laps: %2</source>
-        <translation>%1; die Runden: %2</translation>
     </message>
 </context>
 </TS>

@@ -626,8 +626,8 @@ Si cambia el reloj ahora.....
         <translation>Iniciar, parar, H:MM:SS, reiniciar</translation>
     </message>
     <message>
-        <source>Capture the running time</source>
-        <translation>Capturar el tiempo en marcha</translation>
+        <source>Capture the running time as a lap; F9 shows the laps</source>
+        <translation>Capturar el tiempo en marcha como vuelta; F9 muestra las vueltas</translation>
     </message>
     <message>
         <source>Start the countdown</source>
@@ -644,10 +644,6 @@ Si cambia el reloj ahora.....
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Ayuda</translation>
-    </message>
-    <message>
-        <source>%1; the laps: %2</source>
-        <translation>%1; las vueltas: %2</translation>
     </message>
 </context>
 </TS>

@@ -626,8 +626,8 @@ vos résultats seront faux&#xa0;!!</translation>
         <translation>Démarrer, arrêter, H:MM:SS, remettre à zéro</translation>
     </message>
     <message>
-        <source>Capture the running time</source>
-        <translation>Capturer le temps en cours</translation>
+        <source>Capture the running time as a lap; F9 shows the laps</source>
+        <translation>Capturer le temps en cours comme un tour ; F9 affiche les tours</translation>
     </message>
     <message>
         <source>Start the countdown</source>
@@ -644,10 +644,6 @@ vos résultats seront faux&#xa0;!!</translation>
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Aide</translation>
-    </message>
-    <message>
-        <source>%1; the laps: %2</source>
-        <translation>%1 ; les tours : %2</translation>
     </message>
 </context>
 </TS>
