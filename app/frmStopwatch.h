@@ -61,12 +61,10 @@ public:
     [[nodiscard]] QString identification() const;
     // A handler of this window waits for the clock setter.
     [[nodiscard]] bool settingClock() const { return settingClock_; }
+    // Opens this window's laps window, or brings it to the front (F9); a
+    // slot, for the tray menu too.
+    Q_SLOT void showLaps();
 
-public slots:
-    // Opens this window's laps window, or brings it to the front (F9).
-    void showLaps();
-
-public:
     // The handlers that events and other handlers call, by name: one table for
     // the event boundary's reports, the tests and the fuzzer.
     using Handler = void (frmStopwatch::*)();
