@@ -165,7 +165,8 @@ LapsWindow::LapsWindow(QWidget& timerWindow, const core::Laps& laps, platform::D
     view_->verticalHeader()->hide();
     // Fixed rows: a long run's table is laid out without measuring each row.
     view_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    view_->horizontalHeader()->setStretchLastSection(true);
+    // The three columns share the width: no column hides behind a scroll bar.
+    view_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     view_->installEventFilter(this);
     note_->setWordWrap(true);
     note_->hide();
