@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace core {
 
@@ -87,11 +88,26 @@ void restoreStopwatch(const WindowRecord& record, const RestoreClock& now, Resto
         r.captured = false;
         return;
     }
-    if (r.stopwatch != Stopwatch::Idle) {
-        r.laps = record.laps;
-        if (!record.lapsDropped.isEmpty()) {
-            drop(r, "laps left out:", kLapsLeftOut);
-            r.dropped += QStringLiteral(" ") + record.lapsDropped;
+    if (r.stopwatch == Stopwatch::Idle) {
+        return;
+    }
+    r.laps = record.laps;
+    if (!record.lapsDropped.isEmpty()) {
+        drop(r, "laps left out:", kLapsLeftOut);
+        r.dropped += QStringLiteral(" ") + record.lapsDropped;
+    }
+    if (r.stopwatch == Stopwatch::Running) {
+        // A lap cannot end after now: such laps are left out as damaged.
+        const auto now = static_cast<std::int64_t>(std::ceil(r.elapsed * 100.0));
+        std::vector<std::int64_t>& splits = r.laps.splits;
+        const auto late = std::find_if(splits.begin(), splits.end(),
+                                       [now](std::int64_t split) { return split > now; });
+        if (late != splits.end() || r.laps.summarisedSplit > now) {
+            splits.erase(r.laps.summarisedSplit > now ? splits.begin() : late, splits.end());
+            if (r.laps.summarisedSplit > now) {
+                r.laps.summarisedCount = r.laps.summarisedSplit = 0;
+            }
+            drop(r, "laps left out: laps that end after now", kLapsLeftOut);
         }
     }
 }

@@ -235,6 +235,10 @@ private slots:
         QTest::newRow("a second beyond what converts")
             << running(1, kBoot, kNowMs - 117964800000) << "other" << int(Sw::Idle) << 0.0 << none
             << 0.0 << "" << true;
+        WindowRecord lapsAhead = running(kNowBoot - 600, kBoot, kNowMs);
+        lapsAhead.laps.splits = {100, 60001};
+        QTest::newRow("laps ending after now")
+            << lapsAhead << kBoot << int(Sw::Running) << 600.0 << none << 0.0 << "" << true;
         WindowRecord stopped = running(kNowBoot, kBoot, kNowMs);
         stopped.stopwatch = Sw::Stopped;
         stopped.result = QStringLiteral("117964799.50");
@@ -266,6 +270,7 @@ private slots:
         QTEST(r.remaining, "remaining");
         QTEST(r.result, "result");
         QTEST(!r.dropped.isEmpty(), "dropped");
+        QVERIFY(r.laps.splits.empty() || r.laps.splits.back() <= r.elapsed * 100);
         if (r.countdown == Restored::Countdown::Ended) {
             QCOMPARE(r.endedUtcMs, kNowMs + std::int64_t(r.remaining * 1000));
         }
