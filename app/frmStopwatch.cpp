@@ -3,6 +3,7 @@
 #include "accessibility.h"
 #include "controls.h"
 #include "core/dispatch.h"
+#include "laps.h"
 #include "layout.h"
 #include "palette.h"
 #include "persistence.h"
@@ -138,12 +139,14 @@ frmStopwatch::frmStopwatch(const platform::Services& services)
     createControls();
     wireEvents();
     installTimerShortcuts(*this);
+    wireLaps();
     Form_Load();
     keepTimings();
 }
 
 frmStopwatch::~frmStopwatch() {
     stopKeepingTimings(); // the teardown of the controls is no change of the timing
+    delete lapsWindow_;   // before the laps it shows, which go with timer_
 }
 
 void frmStopwatch::createControls() {
@@ -376,4 +379,7 @@ void frmStopwatch::showView() {
     put(v.validateTicked, [this](bool on) { chkCDCheck->setChecked(on); });
     put(v.validateEnabled, [this](bool on) { chkCDCheck->setEnabled(on); });
     put(v.caption, [this](const auto& text) { setWindowTitle(qs(text)); });
+    if (lapsWindow_ != nullptr) {
+        lapsWindow_->follow();
+    }
 }

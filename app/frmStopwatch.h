@@ -26,6 +26,7 @@ class QLineEdit;
 class QMoveEvent;
 class QPushButton;
 class QSessionManager;
+class LapsWindow;
 namespace platform {
 class Timer;
 }
@@ -60,6 +61,9 @@ public:
     [[nodiscard]] QString identification() const;
     // A handler of this window waits for the clock setter.
     [[nodiscard]] bool settingClock() const { return settingClock_; }
+    // Opens this window's laps window, or brings it to the front (F9); a
+    // slot, for the tray menu too.
+    Q_SLOT void showLaps();
 
     // The handlers that events and other handlers call, by name: one table for
     // the event boundary's reports, the tests and the fuzzer.
@@ -88,6 +92,7 @@ private:
     void wireCountdownEvents();
     void wireClockBoxEvents();
     void wireClosingEvents();
+    void wireLaps();
     // While the window cannot be seen the stopwatch's display is not kept
     // current (app/unseen.cpp).
     void holdTicksWhileUnseen();
@@ -169,6 +174,9 @@ private:
     void forgetTiming();
     void stopKeepingTimings();
     std::unique_ptr<WindowTimings> timings_;
+
+    // Made when first asked for; a child window, gone with this one.
+    LapsWindow* lapsWindow_ = nullptr;
 
     // The controls, by their names.
     QLineEdit* Text1 = nullptr;

@@ -26,7 +26,8 @@ struct Binding {
 // often taken. Ctrl with a letter would clash with the text boxes' editing keys.
 constexpr std::array<Binding, 4> kBindings{{
     {"cmdSWButton", Qt::Key_F5, QT_TRANSLATE_NOOP("frmStopwatch", "Start, stop, H:MM:SS, reset")},
-    {"cmdSWPause", Qt::Key_F6, QT_TRANSLATE_NOOP("frmStopwatch", "Capture the running time")},
+    {"cmdSWPause", Qt::Key_F6,
+     QT_TRANSLATE_NOOP("frmStopwatch", "Capture the running time as a lap; F9 shows the laps")},
     {"cmdCountdown", Qt::Key_F7, QT_TRANSLATE_NOOP("frmStopwatch", "Start the countdown")},
     {"cmdReset", Qt::Key_F8, QT_TRANSLATE_NOOP("frmStopwatch", "Stop the countdown")},
 }};

@@ -128,6 +128,39 @@ void capture(benchmark::State& state) {
 }
 BENCHMARK(capture);
 
+// A run with `laps` captures kept and its laps window open.
+struct WithLaps : Running {
+    QPushButton* button = p.control<QPushButton>("cmdSWPause");
+    explicit WithLaps(std::int64_t laps) {
+        for (std::int64_t i = 0; i < laps; ++i) {
+            t.clock.advance(0.37);
+            button->click();
+        }
+        w->showLaps();
+    }
+};
+
+// A capture with none or 10,000 laps kept: a thousand rounds, so that the run
+// without laps stays short of a thousand.
+void captureWithLaps(benchmark::State& state) {
+    WithLaps r(state.range(0));
+    for (auto _ : state) {
+        r.t.clock.advance(0.01);
+        r.button->click();
+    }
+}
+BENCHMARK(captureWithLaps)->Arg(0)->Arg(10000)->Iterations(1000);
+
+// The 5 ms tick, each with a write, beside the laps window.
+void tickWithLaps(benchmark::State& state) {
+    WithLaps r(state.range(0));
+    for (auto _ : state) {
+        r.t.clock.advance(0.01);
+        r.tick();
+    }
+}
+BENCHMARK(tickWithLaps)->Arg(0)->Arg(10000);
+
 // Convert a stopped result and reset: two presses of the main button.
 void convertAndReset(benchmark::State& state) {
     Running r;

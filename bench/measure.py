@@ -494,6 +494,12 @@ def table():
         row("Recording a changed timing, window's thread (us)", value("micro.recordChanged"), None, "<= 100",
             "h <= 100", 3)
         row("Recording an unchanged timing (us)", value("micro.recordUnchanged"), digits=3)
+        none, many = value("micro.captureWithLaps/0/iterations:1000"), value("micro.captureWithLaps/10000/iterations:1000")
+        row("Capture, no laps kept (us)", none, digits=3)
+        row("Capture, 10,000 laps kept (us; ratio to none)", many, None, "<= 1.5 x no laps", "r <= 1.5", 3, True, none)
+        none, many = value("micro.tickWithLaps/0"), value("micro.tickWithLaps/10000")
+        row("Tick with write beside the laps, no laps (us)", none, digits=3)
+        row("Tick with write beside 10,000 laps (us; ratio)", many, None, "<= 1.5 x no laps", "r <= 1.5", 3, True, none)
     if "restore" in PARTS:
         row("Start-up, nothing to bring back (ms)", value("restore.none_ms"), None,
             "(for information; pair: target)", "", 2)

@@ -39,6 +39,7 @@ std::vector<ListedWindow> listWindows(const std::vector<KeptRecord>& records,
             w.identification = record.identification;
             w.programRunning = kept.programRunning;
             w.stopwatch = r.stopwatch;
+            w.laps = r.laps;
             if (r.stopwatch == Stopwatch::Running) {
                 w.stopwatchShows = qs(formatFixed2(r.elapsed));
             } else if (r.stopwatch != Stopwatch::Idle) {
@@ -102,6 +103,29 @@ QString listingText(const std::vector<ListedWindow>& windows, const Translate& l
     return text;
 }
 
+namespace {
+
+// The laps as numbers: {"count": 4, "rows": [{"lap": "1", "lapSeconds": 1.5,
+// "splitSeconds": 1.5}, ...]}; a summary row's lap reads "1..N".
+QJsonObject lapsJson(const LapList& list) {
+    Laps laps;
+    laps.restore(list);
+    QJsonArray rows;
+    for (std::int64_t i = 0; i < laps.rows(); ++i) {
+        const Lap lap = laps.row(i);
+        rows.append(
+            QJsonObject{{QStringLiteral("lap"),
+                         lap.summary() ? QStringLiteral("%1..%2").arg(lap.first).arg(lap.number)
+                                       : QString::number(lap.number)},
+                        {QStringLiteral("lapSeconds"), static_cast<double>(lap.lap) / 100.0},
+                        {QStringLiteral("splitSeconds"), static_cast<double>(lap.split) / 100.0}});
+    }
+    return {{QStringLiteral("count"), static_cast<double>(laps.count())},
+            {QStringLiteral("rows"), rows}};
+}
+
+} // namespace
+
 QByteArray listingJson(const std::vector<ListedWindow>& windows) {
     QJsonArray list;
     for (const ListedWindow& w : windows) {
@@ -112,6 +136,11 @@ QByteArray listingJson(const std::vector<ListedWindow>& windows) {
                      QJsonObject{
                          {QStringLiteral("state"), kStopwatchStates[static_cast<int>(w.stopwatch)]},
                          {QStringLiteral("shows"), w.stopwatchShows}});
+            if (w.laps.count() > 0) {
+                QJsonObject stopwatch = o.value(QStringLiteral("stopwatch")).toObject();
+                stopwatch.insert(QStringLiteral("laps"), lapsJson(w.laps));
+                o.insert(QStringLiteral("stopwatch"), stopwatch);
+            }
         }
         if (w.countdown == ListedWindow::Countdown::Running) {
             o.insert(QStringLiteral("countdown"),

@@ -29,6 +29,7 @@ struct ListedWindow {
 
     WindowRecord::Stopwatch stopwatch = WindowRecord::Stopwatch::Idle;
     QString stopwatchShows{}; // the stopwatch's display: "12.34", or "0:01:02" once converted
+    LapList laps{};
 
     enum class Countdown { None, Running, Done };
     Countdown countdown = Countdown::None;

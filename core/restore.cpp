@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace core {
 
@@ -26,6 +27,8 @@ constexpr const char* kRunTooLong =
                                       "32767 hours, more than it can convert.");
 constexpr const char* kResultUnreadable = QT_TRANSLATE_NOOP(
     "Notification", "The stopwatch did not come back: its result is not a time it can convert.");
+constexpr const char* kLapsLeftOut =
+    QT_TRANSLATE_NOOP("Notification", "Some laps did not come back: their record was damaged.");
 constexpr const char* kEndTooFar = QT_TRANSLATE_NOOP(
     "Notification", "The countdown did not come back: its end lies more than 24 hours ahead. Was "
                     "the computer's clock set back?");
@@ -83,6 +86,29 @@ void restoreStopwatch(const WindowRecord& record, const RestoreClock& now, Resto
         r.result.clear();
         r.capture.clear();
         r.captured = false;
+        return;
+    }
+    if (r.stopwatch == Stopwatch::Idle) {
+        return;
+    }
+    r.laps = record.laps;
+    if (!record.lapsDropped.isEmpty()) {
+        drop(r, "laps left out:", kLapsLeftOut);
+        r.dropped += QStringLiteral(" ") + record.lapsDropped;
+    }
+    if (r.stopwatch == Stopwatch::Running) {
+        // A lap cannot end after now: such laps are left out as damaged.
+        const auto now = static_cast<std::int64_t>(std::ceil(r.elapsed * 100.0));
+        std::vector<std::int64_t>& splits = r.laps.splits;
+        const auto late = std::find_if(splits.begin(), splits.end(),
+                                       [now](std::int64_t split) { return split > now; });
+        if (late != splits.end() || r.laps.summarisedSplit > now) {
+            splits.erase(r.laps.summarisedSplit > now ? splits.begin() : late, splits.end());
+            if (r.laps.summarisedSplit > now) {
+                r.laps.summarisedCount = r.laps.summarisedSplit = 0;
+            }
+            drop(r, "laps left out: laps that end after now", kLapsLeftOut);
+        }
     }
 }
 
@@ -132,7 +158,14 @@ Restored restore(const WindowRecord& record, const RestoreClock& now) {
         // The countdown stopped the stopwatch it drove at its end, not now.
         if (record.validates && r.stopwatch == Stopwatch::Running) {
             r.stopwatch = Stopwatch::Stopped;
-            r.result = QString::fromStdString(formatFixed2(std::max(0.0, r.elapsed + r.remaining)));
+            const double result = std::max(0.0, r.elapsed + r.remaining);
+            r.result = QString::fromStdString(formatFixed2(result));
+            // The stop adds the last lap, up to the stop.
+            const auto split = static_cast<std::int64_t>(std::round(result * 100.0));
+            if (r.laps.splits.empty() ? split >= r.laps.summarisedSplit
+                                      : split >= r.laps.splits.back()) {
+                r.laps.splits.push_back(split);
+            }
         }
     } else {
         r.validates = record.validates && r.stopwatch == Stopwatch::Running;

@@ -38,6 +38,7 @@ struct Restored {
     QString result;       // Stopped, Converted: the main display
     QString capture;
     bool captured = false; // Running: the capture button reads "Refresh"
+    LapList laps;          // Running, Stopped, Converted
     QString minutes;       // the countdown's minutes box
 
     enum class Countdown { None, Running, Ended };

@@ -5,6 +5,7 @@
 #include "format.h"
 
 #include <QtGlobal>
+#include <cmath>
 #include <utility>
 
 namespace core {
@@ -22,9 +23,24 @@ Single Stopwatch::read(double& steady) const {
     return foldSeconds(steady);
 }
 
-std::string Stopwatch::elapsedText(Single reading, double steady) const {
-    return formatFixed2(elapsedRun(state_.sngSWStart, reading, steadyStart_, steady));
+double Stopwatch::elapsed(Single reading, double steady) const {
+    return elapsedRun(state_.sngSWStart, reading, steadyStart_, steady);
 }
+
+std::string Stopwatch::elapsedText(Single reading, double steady) const {
+    return formatFixed2(elapsed(reading, steady));
+}
+
+void Stopwatch::addLap(Single reading, double steady) {
+    // Rounded as formatFixed2 rounds: the split reads as the display does.
+    laps_.add(static_cast<std::int64_t>(std::round(elapsed(reading, steady) * 100.0)));
+}
+
+namespace {
+std::int64_t unixMs(Date date) {
+    return std::llround((date - kUnixEpochDay) * kSecondsPerDay * 1000.0);
+}
+} // namespace
 
 Stopwatch::Step Stopwatch::press() {
     if (state_.blnSWReady) {
@@ -49,6 +65,7 @@ Stopwatch::Step Stopwatch::press() {
 void Stopwatch::start() {
     state_.sngSWNow = read(steadyStart_);
     wallStart_ = clock_.now();
+    laps_.clear(unixMs(wallStart_));
     // Enabling the timer before the start reading is stored is safe: no tick
     // runs before the press has finished.
     view_.swTimerEnabled = true;
@@ -67,6 +84,7 @@ void Stopwatch::resume(double elapsed, double at, std::string_view capture, bool
     const double steady = steadyStart_;
     steadyStart_ = at - elapsed;
     wallStart_ = addSeconds(clock_.now(), steadyStart_ - steady);
+    laps_.clear(unixMs(wallStart_));
     state_.sngSWStart = foldSeconds(steadyStart_);
     view_.swTime = elapsedText(state_.sngSWNow, steady);
     if (!capture.empty()) {
@@ -103,6 +121,7 @@ void Stopwatch::stop() {
     state_.sngSWNow = read(steady);
     view_.swTime =
         elapsedText(state_.sngSWNow, steady); // the result, even if the last tick showed it
+    addLap(state_.sngSWNow, steady);
     state_.blnSWRunning = false;
     view_.swButton = QT_TRANSLATE_NOOP("frmStopwatch", "H:MM:SS");
     state_.blnSWStopped = true;
@@ -127,6 +146,9 @@ void Stopwatch::capture() {
     state_.sngSWCapture = read(steady);
     view_.swTime1 = elapsedText(state_.sngSWCapture, steady);
     view_.swPause = kRefresh;
+    if (state_.blnSWRunning) {
+        addLap(state_.sngSWCapture, steady);
+    }
 }
 
 bool Stopwatch::captured() const {
@@ -173,6 +195,7 @@ void Stopwatch::reset() {
         view_.validateEnabled = true;
     }
     state_.clearConvertedParts();
+    laps_.clear();
 }
 
 } // namespace core

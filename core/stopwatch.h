@@ -10,10 +10,12 @@
 // done; the caller's trap ends the handler there.
 #include "TimerWindowState.h"
 #include "clock.h"
+#include "laps.h"
 #include "windowview.h"
 
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace core {
 
@@ -37,7 +39,7 @@ public:
     // only when it shows something else, as most ticks find the same hundredth.
     void tick();
 
-    // The capture: the running time into the capture display.
+    // The capture: the running time into the capture display, and a lap.
     void capture();
 
     // Back to idle: displays "0.00" on white, "Seconds", "Stopwatch", the idle
@@ -54,6 +56,11 @@ public:
 
     // A capture was made since the start: the capture button reads "Refresh".
     [[nodiscard]] bool captured() const;
+
+    // The run's laps: cleared at the start and at the reset, one added by
+    // each capture and by the stop.
+    [[nodiscard]] const Laps& laps() const { return laps_; }
+    void restoreLaps(LapList list) { laps_.restore(std::move(list)); }
 
     // The running stopwatch's first start: on the steady clock, and as UTC.
     [[nodiscard]] double steadyStart() const { return steadyStart_; }
@@ -72,13 +79,17 @@ private:
     // Reads the clock: the folded reading for the state record, the steady
     // one for the whole days beyond the fold.
     Single read(double& steady) const;
+    [[nodiscard]] double elapsed(Single reading, double steady) const;
     [[nodiscard]] std::string elapsedText(Single reading, double steady) const;
+    // The lap that ends at the reading, its split as the displays show it.
+    void addLap(Single reading, double steady);
 
     TimerWindowState& state_;
     WindowView& view_;
     const Clock& clock_;
     double steadyStart_ = 0.0;
     Date wallStart_ = 0.0;
+    Laps laps_;
 };
 
 } // namespace core

@@ -1,5 +1,7 @@
 #include "timingrecord.h"
 
+#include "diagnostics.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -20,6 +22,11 @@ constexpr double kMaxBootSeconds = 1e10; // some 300 years of uptime
 constexpr double kMaxUtcMs = 1e14;       // the year 5138
 constexpr double kMaxCoordinate = 1e6;   // pixels
 constexpr int kMaxProblemsNamed = 3;     // in the one line that says what was set aside
+// A split of the longest run the stopwatch converts (32767 hours), in hundredths.
+constexpr double kMaxSplit = 32768.0 * 3600.0 * 100.0;
+constexpr double kMaxLapCount = 1e9;
+constexpr qsizetype kSplitBytes = 13; // the longest split as JSON, with its comma
+constexpr qsizetype kRecordMargin = 4096;
 
 const QString kStopwatchStates[] = {QStringLiteral("idle"), QStringLiteral("running"),
                                     QStringLiteral("stopped"), QStringLiteral("converted")};
@@ -169,6 +176,74 @@ Instant instant(const QJsonObject& object, const QString& field) {
     return i;
 }
 
+// The laps read back: a field that is not sound leaves out the laps from it
+// on, and `why` says so; the window and its timing stay.
+LapList laps(const QJsonObject& sw, QString& why) {
+    LapList list;
+    const QJsonValue value = sw.value(QStringLiteral("laps"));
+    if (value.isUndefined()) {
+        return list;
+    }
+    try {
+        if (!value.isObject()) {
+            unsound(QStringLiteral("laps"), "is not an object");
+        }
+        const QJsonObject o = value.toObject();
+        list.startUtcMs =
+            static_cast<std::int64_t>(number(o, QStringLiteral("startUtcMs"), 0.0, kMaxUtcMs));
+        if (o.contains(QStringLiteral("summarised"))) {
+            list.summarisedCount = static_cast<std::int64_t>(
+                number(o, QStringLiteral("summarised"), 1.0, kMaxLapCount));
+            list.summarisedSplit = static_cast<std::int64_t>(
+                number(o, QStringLiteral("summarisedSplit"), 0.0, kMaxSplit));
+        }
+        const QJsonValue splits = o.value(QStringLiteral("splits"));
+        if (!splits.isArray()) {
+            unsound(QStringLiteral("laps' splits"), "are not a list");
+        }
+        const QJsonArray array = splits.toArray();
+        std::int64_t previous = list.summarisedSplit;
+        for (qsizetype i = 0; i < array.size(); ++i) {
+            const QString name = QStringLiteral("lap %1").arg(list.count() + 1);
+            if (list.splits.size() >= static_cast<std::size_t>(kMaxRecordLaps)) {
+                unsound(name, "is beyond the laps a record keeps");
+            }
+            const double split = array[i].toDouble(-1.0);
+            if (!array[i].isDouble() || split < 0.0 || split > kMaxSplit ||
+                split != std::floor(split)) {
+                unsound(name, "is not a split in hundredths");
+            }
+            if (static_cast<std::int64_t>(split) < previous) {
+                unsound(name, "ends before the lap before it");
+            }
+            previous = static_cast<std::int64_t>(split);
+            list.splits.push_back(previous);
+        }
+    } catch (const Unsound& e) {
+        why = QString::fromUtf8(e.what());
+    }
+    return list;
+}
+
+QJsonObject toJson(const LapList& laps, std::int64_t kept) {
+    const LapList list = keptLaps(laps, kept);
+    QJsonArray splits;
+    for (const std::int64_t split : list.splits) {
+        splits.append(static_cast<double>(
+            std::clamp<std::int64_t>(split, 0, static_cast<std::int64_t>(kMaxSplit))));
+    }
+    QJsonObject o{{QStringLiteral("startUtcMs"),
+                   std::clamp(static_cast<double>(list.startUtcMs), 0.0, kMaxUtcMs)},
+                  {QStringLiteral("splits"), splits}};
+    if (list.summarisedCount > 0) {
+        o.insert(QStringLiteral("summarised"),
+                 std::clamp(static_cast<double>(list.summarisedCount), 1.0, kMaxLapCount));
+        o.insert(QStringLiteral("summarisedSplit"),
+                 std::clamp(static_cast<double>(list.summarisedSplit), 0.0, kMaxSplit));
+    }
+    return o;
+}
+
 WindowRecord window(const QJsonObject& o) {
     WindowRecord w;
     w.identification = typed(o, QStringLiteral("id"), kMaxIdentification);
@@ -202,6 +277,7 @@ WindowRecord window(const QJsonObject& o) {
         w.captured = sw.contains(QStringLiteral("captured"))
                          ? flag(sw, QStringLiteral("captured"))
                          : !w.capture.isEmpty() && w.capture != QLatin1String("0.00");
+        w.laps = laps(sw, w.lapsDropped);
     }
     const QJsonValue cd = o.value(QStringLiteral("countdown"));
     if (!cd.isUndefined()) {
@@ -216,9 +292,7 @@ WindowRecord window(const QJsonObject& o) {
     return w;
 }
 
-} // namespace
-
-QByteArray toJson(const TimingRecord& record) {
+QByteArray toJson(const TimingRecord& record, std::int64_t keptLaps) {
     QJsonArray windows;
     for (const WindowRecord& w : record.windows) {
         QJsonObject o{{QStringLiteral("id"), cleaned(w.identification, kMaxIdentification)}};
@@ -240,6 +314,7 @@ QByteArray toJson(const TimingRecord& record) {
         if (w.stopwatch != WindowRecord::Stopwatch::Idle) {
             sw.insert(QStringLiteral("capture"), cleaned(w.capture, kMaxDisplay));
             sw.insert(QStringLiteral("captured"), w.captured);
+            sw.insert(QStringLiteral("laps"), toJson(w.laps, keptLaps));
         }
         o.insert(QStringLiteral("stopwatch"), sw);
         if (w.countdownRunning) {
@@ -255,6 +330,26 @@ QByteArray toJson(const TimingRecord& record) {
     const QJsonObject root{{QStringLiteral("format"), kRecordFormat},
                            {QStringLiteral("windows"), windows}};
     return QJsonDocument(root).toJson(QJsonDocument::Compact);
+}
+
+} // namespace
+
+QByteArray toJson(const TimingRecord& record) {
+    QByteArray bytes = toJson(record, kMaxRecordLaps);
+    if (bytes.size() <= kMaxRecordBytes) {
+        return bytes;
+    }
+    // Too many windows with many laps: each keeps fewer, the rest summarised,
+    // so that the runs themselves are never lost.
+    const auto withLaps =
+        std::count_if(record.windows.begin(), record.windows.end(),
+                      [](const WindowRecord& w) { return !w.laps.splits.empty(); });
+    const qsizetype room = kMaxRecordBytes - toJson(record, 0).size() - kRecordMargin;
+    const std::int64_t kept =
+        std::max<qsizetype>(room, 0) / kSplitBytes / std::max<qsizetype>(withLaps, 1);
+    warn(QStringLiteral("the timing record keeps %1 laps a window, the earlier summarised")
+             .arg(kept));
+    return toJson(record, kept);
 }
 
 ParsedRecord parseRecord(const QByteArray& bytes) {

@@ -12,6 +12,8 @@
 // line. The texts the user typed (the I.D., the minutes) are cleaned instead:
 // what a record cannot hold becomes U+FFFD and the window stays. Whatever
 // toJson() writes, parseRecord() reads back.
+#include "laps.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -43,6 +45,11 @@ struct WindowRecord {
     // Running, Stopped, Converted: a capture was made (the capture button
     // reads "Refresh"). Records without it: the capture display is not "0.00".
     bool captured = false;
+    // Running, Stopped, Converted: the run's laps; the oldest summarised
+    // beyond kMaxRecordLaps.
+    LapList laps;
+    // What of the laps read back was not sound and left out; empty when all was.
+    QString lapsDropped;
 
     bool countdownRunning = false;
     Instant countdownEnd;
@@ -67,6 +74,10 @@ inline constexpr int kMaxRecordWindows = 64;
 inline constexpr int kRecordFormat = 1;
 inline constexpr qsizetype kMaxIdentification = 256; // UTF-16 units; the I.D. box takes fewer
 inline constexpr qsizetype kMaxMinutes = 64;         // UTF-16 units of the minutes box kept
+// The laps of one window a record keeps one by one; the earlier ones are kept
+// as their count and total. Some 12 bytes each at most: 64 windows' laps fill
+// the record's size only together with the rest, and then fewer are kept.
+inline constexpr std::int64_t kMaxRecordLaps = 1000;
 
 [[nodiscard]] QByteArray toJson(const TimingRecord& record);
 

@@ -1,6 +1,7 @@
 #include "windowrecord.h"
 
 #include <cmath>
+#include <utility>
 
 namespace core {
 
@@ -31,6 +32,7 @@ WindowRecord recordOf(const TimerWindow& window, const WindowInputs& inputs) {
     }
     if (record.stopwatch != Sw::Idle) {
         record.capture = QString::fromStdString(*view.swTime1);
+        record.laps = window.stopwatch.laps().recorded(kMaxRecordLaps);
     }
     if (*view.cdTimerEnabled) {
         record.countdownRunning = true;
@@ -51,6 +53,14 @@ void apply(TimerWindow& window, const Restored& restored) {
     } else if (restored.stopwatch != Sw::Idle) {
         window.stopwatch.showStopped(restored.result.toStdString(), restored.capture.toStdString(),
                                      restored.stopwatch == Sw::Converted);
+    }
+    if (restored.stopwatch != Sw::Idle) {
+        LapList laps = restored.laps;
+        // A record from before laps were kept: the running start is known all the same.
+        if (laps.startUtcMs == 0) {
+            laps.startUtcMs = window.stopwatch.laps().startUtcMs();
+        }
+        window.stopwatch.restoreLaps(std::move(laps));
     }
     if (restored.countdown == Restored::Countdown::Running) {
         window.countdown.resume(restored.remaining, restored.at, restored.validates);

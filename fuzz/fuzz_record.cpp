@@ -25,7 +25,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     check(!parsed.setAside.contains(QLatin1Char('\n')));
     check(parsed.record.windows.size() <= static_cast<std::size_t>(core::kMaxRecordWindows));
     const core::ParsedRecord again = core::parseRecord(core::toJson(parsed.record));
-    check(again.setAside.isEmpty() && again.record == parsed.record);
+    check(again.setAside.isEmpty() && again.record.windows.size() == parsed.record.windows.size());
+    // Laps read back come back whole, or, beyond the record's size, with the
+    // earlier ones summarised; what was left out was said once and is not
+    // said again.
+    core::TimingRecord expected = parsed.record;
+    for (std::size_t i = 0; i < expected.windows.size(); ++i) {
+        core::WindowRecord& window = expected.windows[i];
+        const auto kept = static_cast<std::int64_t>(again.record.windows[i].laps.splits.size());
+        window.laps = core::keptLaps(window.laps, kept);
+        window.lapsDropped.clear();
+    }
+    check(again.record == expected);
     const core::RestoreClock now{QStringLiteral("b"), 1000.0, 1772409600000};
     for (const core::WindowRecord& window : parsed.record.windows) {
         const core::Restored restored = core::restore(window, now);

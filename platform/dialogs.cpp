@@ -4,6 +4,7 @@
 #include "translation.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -57,6 +58,11 @@ int QtDialogs::messageBox(QWidget* owner, const core::Message& message) {
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
     return MsgBoxResult::Ok;
+}
+
+QString QtDialogs::saveFileName(QWidget* owner, const QString& title, const QString& suggested,
+                                const QString& filter) {
+    return QFileDialog::getSaveFileName(owner, title, suggested, filter);
 }
 
 void QtDialogs::beep() {

@@ -3,6 +3,8 @@
 // the questions from a script.
 #include "core/message.h"
 
+#include <QString>
+
 #include <memory>
 
 class QWidget;
@@ -24,6 +26,11 @@ public:
     virtual int messageBox(QWidget* owner, const core::Message& message) = 0;
     // One short alert sound.
     virtual void beep() = 0;
+    // The desktop's dialog for the name of a file to write, starting at
+    // `suggested`, offering the files that `filter` names; empty when the user
+    // cancelled.
+    virtual QString saveFileName(QWidget* owner, const QString& title, const QString& suggested,
+                                 const QString& filter) = 0;
 };
 
 // The real boxes: QMessageBox, modal to the whole application. The beep is
@@ -37,6 +44,8 @@ public:
     // The bell of playBell(); where it cannot be played, the window system's
     // beep. Returns at once: the sound plays on in the background.
     void beep() override;
+    QString saveFileName(QWidget* owner, const QString& title, const QString& suggested,
+                         const QString& filter) override;
 
     // Starts the sound theme's "bell" event on the desktop's sound server.
     // False when no sound could be started: no sound server or sound card, no

@@ -232,6 +232,69 @@ Siehe horolux(1).
     </message>
 </context>
 <context>
+    <name>LapsWindow</name>
+    <message>
+        <source>Lap</source>
+        <translation>Runde</translation>
+    </message>
+    <message>
+        <source>Lap time</source>
+        <translation>Rundenzeit</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Zwischenzeit</translation>
+    </message>
+    <message>
+        <source>%1..%2 (total)</source>
+        <translation>%1..%2 (gesamt)</translation>
+    </message>
+    <message>
+        <source>Lap %1: lap time %2, split %3</source>
+        <translation>Runde %1: Rundenzeit %2, Zwischenzeit %3</translation>
+    </message>
+    <message>
+        <source>(fastest)</source>
+        <translation>(schnellste)</translation>
+    </message>
+    <message>
+        <source>(slowest)</source>
+        <translation>(langsamste)</translation>
+    </message>
+    <message>
+        <source>Laps</source>
+        <translation>Runden</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Speichern...</translation>
+    </message>
+    <message>
+        <source>Laps - %1</source>
+        <translation>Runden - %1</translation>
+    </message>
+    <message>
+        <source>After a restart, laps 1..%1 come back as their total only.</source>
+        <translation>Nach einem Neustart kommen die Runden 1..%1 nur als ihre Summe zurück.</translation>
+    </message>
+    <message>
+        <source>Save the laps</source>
+        <translation>Runden speichern</translation>
+    </message>
+    <message>
+        <source>laps.csv</source>
+        <translation>runden.csv</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>The laps could not be saved to %1: %2. They are still here; choose another place.</source>
+        <translation>Die Runden konnten nicht in %1 gespeichert werden: %2. Sie sind noch da; wählen Sie einen anderen Ort.</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>A negative number?!</source>
@@ -444,6 +507,10 @@ werden Ihre Ergebnisse falsch!!</translation>
         <source>The timings are not kept</source>
         <translation>Die Zeitmessungen werden nicht aufbewahrt</translation>
     </message>
+    <message>
+        <source>Some laps did not come back: their record was damaged.</source>
+        <translation>Einige Runden kamen nicht zurück: ihr Eintrag war beschädigt.</translation>
+    </message>
 </context>
 <context>
     <name>frmStopwatch</name>
@@ -560,8 +627,8 @@ werden Ihre Ergebnisse falsch!!</translation>
         <translation>Starten, stoppen, H:MM:SS, nullstellen</translation>
     </message>
     <message>
-        <source>Capture the running time</source>
-        <translation>Laufende Zeit erfassen</translation>
+        <source>Capture the running time as a lap; F9 shows the laps</source>
+        <translation>Laufende Zeit als Runde erfassen; F9 zeigt die Runden</translation>
     </message>
     <message>
         <source>Start the countdown</source>

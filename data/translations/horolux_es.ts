@@ -231,6 +231,69 @@ Consulte horolux(1).
     </message>
 </context>
 <context>
+    <name>LapsWindow</name>
+    <message>
+        <source>Lap</source>
+        <translation>Vuelta</translation>
+    </message>
+    <message>
+        <source>Lap time</source>
+        <translation>Tiempo de vuelta</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Tiempo parcial</translation>
+    </message>
+    <message>
+        <source>%1..%2 (total)</source>
+        <translation>%1..%2 (total)</translation>
+    </message>
+    <message>
+        <source>Lap %1: lap time %2, split %3</source>
+        <translation>Vuelta %1: tiempo de vuelta %2, tiempo parcial %3</translation>
+    </message>
+    <message>
+        <source>(fastest)</source>
+        <translation>(la más rápida)</translation>
+    </message>
+    <message>
+        <source>(slowest)</source>
+        <translation>(la más lenta)</translation>
+    </message>
+    <message>
+        <source>Laps</source>
+        <translation>Vueltas</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Guardar...</translation>
+    </message>
+    <message>
+        <source>Laps - %1</source>
+        <translation>Vueltas - %1</translation>
+    </message>
+    <message>
+        <source>After a restart, laps 1..%1 come back as their total only.</source>
+        <translation>Tras un reinicio, las vueltas 1..%1 solo vuelven como su total.</translation>
+    </message>
+    <message>
+        <source>Save the laps</source>
+        <translation>Guardar las vueltas</translation>
+    </message>
+    <message>
+        <source>laps.csv</source>
+        <translation>vueltas.csv</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Archivos CSV (*.csv);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>The laps could not be saved to %1: %2. They are still here; choose another place.</source>
+        <translation>No se pudieron guardar las vueltas en %1: %2. Siguen aquí; elija otro lugar.</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>A negative number?!</source>
@@ -443,6 +506,10 @@ Si cambia el reloj ahora.....
         <source>The timings are not kept</source>
         <translation>Las mediciones no se conservan</translation>
     </message>
+    <message>
+        <source>Some laps did not come back: their record was damaged.</source>
+        <translation>Algunas vueltas no volvieron: su registro estaba dañado.</translation>
+    </message>
 </context>
 <context>
     <name>frmStopwatch</name>
@@ -559,8 +626,8 @@ Si cambia el reloj ahora.....
         <translation>Iniciar, parar, H:MM:SS, reiniciar</translation>
     </message>
     <message>
-        <source>Capture the running time</source>
-        <translation>Capturar el tiempo en marcha</translation>
+        <source>Capture the running time as a lap; F9 shows the laps</source>
+        <translation>Capturar el tiempo en marcha como vuelta; F9 muestra las vueltas</translation>
     </message>
     <message>
         <source>Start the countdown</source>

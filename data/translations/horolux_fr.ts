@@ -231,6 +231,69 @@ Voir horolux(1).
     </message>
 </context>
 <context>
+    <name>LapsWindow</name>
+    <message>
+        <source>Lap</source>
+        <translation>Tour</translation>
+    </message>
+    <message>
+        <source>Lap time</source>
+        <translation>Temps du tour</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Temps intermédiaire</translation>
+    </message>
+    <message>
+        <source>%1..%2 (total)</source>
+        <translation>%1..%2 (total)</translation>
+    </message>
+    <message>
+        <source>Lap %1: lap time %2, split %3</source>
+        <translation>Tour %1 : temps du tour %2, temps intermédiaire %3</translation>
+    </message>
+    <message>
+        <source>(fastest)</source>
+        <translation>(le plus rapide)</translation>
+    </message>
+    <message>
+        <source>(slowest)</source>
+        <translation>(le plus lent)</translation>
+    </message>
+    <message>
+        <source>Laps</source>
+        <translation>Tours</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Enregistrer...</translation>
+    </message>
+    <message>
+        <source>Laps - %1</source>
+        <translation>Tours - %1</translation>
+    </message>
+    <message>
+        <source>After a restart, laps 1..%1 come back as their total only.</source>
+        <translation>Après un redémarrage, les tours 1..%1 ne reviennent que par leur total.</translation>
+    </message>
+    <message>
+        <source>Save the laps</source>
+        <translation>Enregistrer les tours</translation>
+    </message>
+    <message>
+        <source>laps.csv</source>
+        <translation>tours.csv</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>The laps could not be saved to %1: %2. They are still here; choose another place.</source>
+        <translation>Les tours n&apos;ont pas pu être enregistrés dans %1 : %2. Ils sont toujours là ; choisissez un autre emplacement.</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>A negative number?!</source>
@@ -443,6 +506,10 @@ vos résultats seront faux&#xa0;!!</translation>
         <source>The timings are not kept</source>
         <translation>Les mesures ne sont pas conservées</translation>
     </message>
+    <message>
+        <source>Some laps did not come back: their record was damaged.</source>
+        <translation>Certains tours ne sont pas revenus : leur enregistrement était endommagé.</translation>
+    </message>
 </context>
 <context>
     <name>frmStopwatch</name>
@@ -559,8 +626,8 @@ vos résultats seront faux&#xa0;!!</translation>
         <translation>Démarrer, arrêter, H:MM:SS, remettre à zéro</translation>
     </message>
     <message>
-        <source>Capture the running time</source>
-        <translation>Capturer le temps en cours</translation>
+        <source>Capture the running time as a lap; F9 shows the laps</source>
+        <translation>Capturer le temps en cours comme un tour ; F9 affiche les tours</translation>
     </message>
     <message>
         <source>Start the countdown</source>

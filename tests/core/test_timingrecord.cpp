@@ -57,6 +57,8 @@ private slots:
         // right to left with a mark, an override, quotes.
         stopped.identification =
             QStringLiteral("🍵🍵🍵🍵🍵\U0001F469\u200D\U0001F467\u05E9\u05B8\u202E\"\\");
+        placed.laps = {kNowMs, 0, 0, {0, 150, 150, 11796479999}};
+        stopped.laps = {1, 9, 900, {901}};
         record.windows = {placed, stopped, WindowRecord{}};
         const core::ParsedRecord back = core::parseRecord(core::toJson(record));
         QCOMPARE(back.setAside, QString());
@@ -125,6 +127,63 @@ private slots:
         QVERIFY(!parsed.setAside.contains(QLatin1Char('\n')));
     }
 
+    // Laps that are not sound are left out from the first bad one on, and
+    // said so; the window and its timing stay.
+    void hostileLaps_data() {
+        QTest::addColumn<QByteArray>("laps");
+        QTest::addColumn<int>("kept");
+        QTest::addColumn<QString>("why");
+        QTest::newRow("sound") << QByteArray(R"({"startUtcMs":1,"splits":[1,2]})") << 2 << "";
+        QTest::newRow("not an object") << QByteArray("[1,2]") << 0 << "laps is not an object";
+        QTest::newRow("no splits") << QByteArray(R"({"startUtcMs":1})") << 0 << "not a list";
+        QTest::newRow("out of order")
+            << QByteArray(R"({"startUtcMs":1,"splits":[5,9,3,10]})") << 2 << "lap 3 ends before";
+        QTest::newRow("before the summary")
+            << QByteArray(R"({"startUtcMs":1,"summarised":4,"summarisedSplit":50,"splits":[49]})")
+            << 0 << "lap 5 ends before";
+        QTest::newRow("fraction, text, negative, huge")
+            << QByteArray(R"({"startUtcMs":1,"splits":[1,1.5,"2",-1,1e300]})") << 1
+            << "lap 2 is not a split";
+        QByteArray many = R"({"startUtcMs":1,"splits":[0)";
+        for (int i = 0; i < core::kMaxRecordLaps; ++i) {
+            many += ",0";
+        }
+        QTest::newRow("beyond the limit") << many + "]}" << int(core::kMaxRecordLaps) << "beyond";
+    }
+    void hostileLaps() {
+        QFETCH(QByteArray, laps);
+        const core::ParsedRecord parsed = core::parseRecord(
+            R"({"format":1,"windows":[{"stopwatch":{"state":"stopped","result":"5.00","capture":"1.00","laps":)" +
+            laps + "}}]}");
+        QCOMPARE(parsed.setAside, QString());
+        QCOMPARE(parsed.record.windows.size(), std::size_t{1});
+        const WindowRecord& w = parsed.record.windows[0];
+        QTEST(int(w.laps.splits.size()), "kept");
+        QFETCH(QString, why);
+        QVERIFY2(why.isEmpty() ? w.lapsDropped.isEmpty() : w.lapsDropped.contains(why),
+                 qPrintable(w.lapsDropped));
+        const Restored r = core::restore(w, {kBoot, kNowBoot, kNowMs});
+        QCOMPARE(int(r.stopwatch), int(Sw::Stopped));
+        QCOMPARE(r.reason != nullptr, !why.isEmpty());
+    }
+
+    // Beyond the record's size, every window keeps fewer laps, the earlier
+    // summarised: no run is lost.
+    void manyLapsFit() {
+        WindowRecord w = running(1, kBoot, kNowMs);
+        for (std::int64_t i = 0; i < 5000; ++i) {
+            w.laps.splits.push_back(11796400000 + i);
+        }
+        const QByteArray bytes = core::toJson({std::vector<WindowRecord>(40, w)});
+        QVERIFY(bytes.size() <= core::kMaxRecordBytes);
+        const core::ParsedRecord back = core::parseRecord(bytes);
+        QCOMPARE(back.record.windows.size(), std::size_t{40});
+        const core::LapList& laps = back.record.windows[39].laps;
+        QCOMPARE(laps.count(), std::int64_t{5000});
+        QCOMPARE(laps.splits.back(), 11796404999);
+        QCOMPARE(laps.summarisedSplit + 1, laps.splits.front());
+    }
+
     // Whatever a window holds, what is written reads back.
     void writtenReadsBack() {
         WindowRecord w = running(1, QString(100, 'b'), -5);
@@ -176,6 +235,10 @@ private slots:
         QTest::newRow("a second beyond what converts")
             << running(1, kBoot, kNowMs - 117964800000) << "other" << int(Sw::Idle) << 0.0 << none
             << 0.0 << "" << true;
+        WindowRecord lapsAhead = running(kNowBoot - 600, kBoot, kNowMs);
+        lapsAhead.laps.splits = {100, 60001};
+        QTest::newRow("laps ending after now")
+            << lapsAhead << kBoot << int(Sw::Running) << 600.0 << none << 0.0 << "" << true;
         WindowRecord stopped = running(kNowBoot, kBoot, kNowMs);
         stopped.stopwatch = Sw::Stopped;
         stopped.result = QStringLiteral("117964799.50");
@@ -207,6 +270,7 @@ private slots:
         QTEST(r.remaining, "remaining");
         QTEST(r.result, "result");
         QTEST(!r.dropped.isEmpty(), "dropped");
+        QVERIFY(r.laps.splits.empty() || r.laps.splits.back() <= r.elapsed * 100);
         if (r.countdown == Restored::Countdown::Ended) {
             QCOMPARE(r.endedUtcMs, kNowMs + std::int64_t(r.remaining * 1000));
         }

@@ -32,10 +32,12 @@ QString seen(TimerModels& m) {
     m.swTick();
     m.cdTick();
     const core::WindowView& v = m.view;
+    const core::Laps& laps = m.stopwatch.laps();
     return QStringList{shown(v.swTime), shown(v.swTime1), shown(v.swButton), shown(v.swPause),
                        shown(v.cdTime), shown(v.minutes), shown(v.caption)}
                .join(' ') +
-           QString::number(*v.swPauseVisible + 2 * *v.validateTicked + 4 * *v.validateEnabled);
+           QString::number(*v.swPauseVisible + 2 * *v.validateTicked + 4 * *v.validateEnabled) +
+           (laps.rows() > 0 ? core::lapsTsv(laps, {0, laps.rows() - 1}, {}) : QString());
 }
 
 // The window's record as its process writes it and the next one reads it.
@@ -54,10 +56,10 @@ private slots:
     void nextStart_data() {
         QTest::addColumn<QString>("script");
         QTest::addColumn<bool>("reboot");
-        const char* const rows[][2] = {{"idle", ""},          {"running", "pw"},
-                                       {"captured", "pwcw"},  {"stopped", "pwp"},
-                                       {"converted", "pwpp"}, {"countdown", "dw"},
-                                       {"validating", "vdw"}, {"32767 hours", "pW"}};
+        const char* const rows[][2] = {
+            {"idle", ""},          {"running", "pw"},     {"captured", "pwcw"},
+            {"stopped", "pwp"},    {"converted", "pwpp"}, {"countdown", "dw"},
+            {"validating", "vdw"}, {"32767 hours", "pW"}, {"laps", "pwcwcwcwp"}};
         for (const bool reboot : {false, true}) {
             for (const auto& [name, script] : rows) {
                 QTest::addRow("%s%s", name, reboot ? ", after a reboot" : "") << script << reboot;

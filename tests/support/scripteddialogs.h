@@ -33,6 +33,12 @@ public:
         return result;
     }
     void beep() override { ++beeps_; }
+    // The file dialog answers `saveAs`; empty: cancelled.
+    QString saveFileName(QWidget* /*owner*/, const QString& /*title*/, const QString& /*suggested*/,
+                         const QString& /*filter*/) override {
+        return saveAs;
+    }
+    QString saveAs;
 
     [[nodiscard]] const std::vector<Box>& boxes() const { return boxes_; }
     [[nodiscard]] int beeps() const { return beeps_; }
