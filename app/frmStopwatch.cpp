@@ -21,6 +21,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QStyle>
 #include <QWindow>
 
 #include <algorithm>
@@ -74,10 +75,12 @@ QWidget* createWidget(const layout::Control& entry, QWidget* parent) {
         return new QLineEdit(parent);
     case Kind::DisplayBox: {
         // A display shows results; it cannot be typed into, and Tab passes
-        // over it, but a click may select its text for copying.
+        // over it, but a click may select its text for copying. Its digits
+        // read left to right in every language.
         auto* box = new QLineEdit(parent);
         box->setReadOnly(true);
         box->setFocusPolicy(Qt::ClickFocus);
+        box->setLayoutDirection(Qt::LeftToRight);
         return box;
     }
     case Kind::CommandButton: {
@@ -110,6 +113,12 @@ QWidget* createWidget(const layout::Control& entry, QWidget* parent) {
     }
     }
     return nullptr;
+}
+
+// A control's place from the layout table, mirrored about the client area's
+// vertical centre line when the window reads from right to left.
+QRect placed(const QWidget& client, const QRect& table) {
+    return QStyle::visualRect(client.layoutDirection(), client.rect(), table);
 }
 
 template <typename T> T* namedChild(const QObject* parent, std::string_view name) {
@@ -164,14 +173,15 @@ void frmStopwatch::createControls() {
         line->setFrameShape(QFrame::NoFrame);
         line->setAutoFillBackground(true);
         line->setBackgroundRole(QPalette::WindowText);
-        line->setGeometry(pixels(entry.x) - entry.widthPixels / 2, pixels(entry.top),
-                          entry.widthPixels, pixels(entry.bottom - entry.top));
+        line->setGeometry(
+            placed(*client, {pixels(entry.x) - entry.widthPixels / 2, pixels(entry.top),
+                             entry.widthPixels, pixels(entry.bottom - entry.top)}));
     };
     const auto createControl = [this, client, &tabOrder](const layout::Control& entry) {
         QWidget* widget = createWidget(entry, client);
         widget->setObjectName(qs(entry.name));
-        widget->setGeometry(pixels(entry.left), pixels(entry.top), pixels(entry.width),
-                            pixels(entry.height));
+        widget->setGeometry(placed(*client, {pixels(entry.left), pixels(entry.top),
+                                             pixels(entry.width), pixels(entry.height)}));
         if (entry.fontPoints > 0) {
             QFont font = this->font();
             font.setPointSizeF(entry.fontPoints);

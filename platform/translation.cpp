@@ -16,6 +16,14 @@ namespace {
 // Where the build puts the program's compiled translations (horolux_de.qm ...).
 const QString kResourceFolder = QStringLiteral(":/i18n");
 
+// Qt reads the layout direction from this entry of each translation: "RTL"
+// turns every window around for a right-to-left language. Marked here so that
+// lupdate keeps it in the .ts files, each of which answers it.
+[[maybe_unused]] const char* const kLayoutDirection[] = QT_TRANSLATE_NOOP3(
+    "QGuiApplication", "QT_LAYOUT_DIRECTION",
+    "Translate this string to the string 'LTR' in left-to-right languages or to 'RTL' in "
+    "right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.");
+
 // Composed texts are taken apart only this deep: a piece may itself be
 // composed (a reason inside "The clock was not changed."), no further.
 constexpr int kDeepestPiece = 2;

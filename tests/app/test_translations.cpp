@@ -1,8 +1,12 @@
 // Each shipped translation as the program loads it: complete against the
 // program's sources, its accelerators unique in the window, and every caption
 // the window shows in each state it passes through whole inside its control,
-// measured in the window's own fonts. English (no translation) is measured
-// alike, so that the measure itself is held to what already fits.
+// measured in the window's own fonts, each character drawn by an installed
+// font. English (no translation) is measured alike, so that the measure itself
+// is held to what already fits. The window reads from the right exactly when
+// the language is written from the right: every place mirrored, the displays'
+// digits still left to right.
+#include "layout.h"
 #include "platform/translation.h"
 #include "support/probe.h"
 
@@ -16,7 +20,10 @@
 #include <QScopeGuard>
 #include <QStyle>
 #include <QTemporaryDir>
+#include <QTextLayout>
+
 #include <QTranslator>
+#include <algorithm>
 
 namespace {
 
@@ -27,6 +34,25 @@ int widthNeeded(QWidget* w) {
         return edit->fontMetrics().horizontalAdvance(edit->text()) + 2 * (frame + 2);
     }
     return w->sizeHint().width(); // buttons, the check box and labels
+}
+
+// Whether an installed font draws every character of `text`: laid out in
+// `font` with Qt's fallbacks, a character none has comes out as glyph 0, the
+// empty box.
+bool drawn(const QString& text, const QFont& font) {
+    QTextLayout line(text, font);
+    line.beginLayout();
+    line.createLine();
+    line.endLayout();
+    const QList<QGlyphRun> runs = line.glyphRuns();
+    return std::none_of(runs.begin(), runs.end(),
+                        [](const QGlyphRun& run) { return run.glyphIndexes().contains(0); });
+}
+
+// Where the layout table puts a control, in pixels of the client area.
+QRect tablePlace(const layout::Control& c) {
+    return {c.left / core::kTwipsPerPixel, c.top / core::kTwipsPerPixel,
+            c.width / core::kTwipsPerPixel, c.height / core::kTwipsPerPixel};
 }
 
 } // namespace
@@ -55,8 +81,11 @@ private slots:
             QVERIFY(QCoreApplication::installTranslator(&translator));
         }
         const auto removed = qScopeGuard([&] { QCoreApplication::removeTranslator(&translator); });
+        QCOMPARE(QGuiApplication::isRightToLeft(),
+                 QLocale(language).textDirection() == Qt::RightToLeft);
 
         ActiveWindow a;
+        placesFollowDirection(*a.w);
         a.p.control<QComboBox>("cmbMinutes")->setEditText(QStringLiteral(".25"));
         // Each state the captions change in: idle, running, captured, stopped,
         // converted; the countdown started, then done.
@@ -87,7 +116,36 @@ private:
                                     .arg(w->objectName(), state, w->property("text").toString())
                                     .arg(widthNeeded(w))
                                     .arg(w->width())));
+            QVERIFY2(drawn(w->property("text").toString(), w->font()),
+                     qPrintable(QStringLiteral("%1: no installed font draws all of %2")
+                                    .arg(w->objectName(), w->property("text").toString())));
         }
+        for (const QAction* action : window.menuBar()->actions()) {
+            QVERIFY2(drawn(action->text(), window.menuBar()->font()), qPrintable(action->text()));
+        }
+    }
+
+    // Each control at its place in the layout table, mirrored about the
+    // client area's vertical centre line in a right-to-left window; Help at
+    // the menu bar's far end; the displays' digits left to right.
+    static void placesFollowDirection(QMainWindow& window) {
+        QWidget* client = window.centralWidget();
+        const Qt::LayoutDirection direction = QGuiApplication::layoutDirection();
+        for (const layout::Row& row : layout::kRows) {
+            const auto* control = std::get_if<layout::Control>(&row);
+            if (control == nullptr) {
+                continue;
+            }
+            auto* w = client->findChild<QWidget*>(QString::fromLatin1(control->name));
+            QVERIFY(w != nullptr);
+            QCOMPARE(w->geometry(),
+                     QStyle::visualRect(direction, client->rect(), tablePlace(*control)));
+            QCOMPARE(w->layoutDirection(),
+                     control->kind == layout::Kind::DisplayBox ? Qt::LeftToRight : direction);
+        }
+        QMenuBar* bar = window.menuBar();
+        const QRect help = bar->actionGeometry(bar->actions().constFirst());
+        QCOMPARE(help.center().x() > bar->width() / 2, direction == Qt::RightToLeft);
     }
 
     // Alt with a letter reaches one control: the menu's titles and the
