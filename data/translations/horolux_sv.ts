@@ -66,7 +66,7 @@ Flaggor:
   --countdown MINUTER [--id TEXT] [--validate]
                  Öppna ett nytt fönster med en nedräkning på MINUTER
                  startad (över 0, högst 1440, decimaler efter en
-                 punkt: 0.5); --validate kryssar i ”Kontrollera”.
+                 punkt: 0.5); --validate kryssar i ”Mät nedräkningen”.
   --press ID     Tryck på stoppurets knapp (Start, Stopp, H:MM:SS eller
                  Nollställ) i fönstret vars ID-ruta innehåller ID.
   --capture ID   Fånga den löpande tiden i fönstret ID.
@@ -276,7 +276,7 @@ FYI...there are 86400 seconds in a 24 hour period. The internal clock starts cou
 
 Du kan ställa datorns klocka från programmet genom att skriva tiden i en form som 13:09 , 1:09 PM eller 1:09. Skriver du något felaktigt visas ett meddelande......försök igen.
 
-Du kan kontrollera nedräkningen genom att kryssa i Kontrollera. Stoppuret startar och stoppar då automatiskt med nedräkningen.
+Du kan kontrollera nedräkningen genom att kryssa i ”Mät nedräkningen”. Stoppuret startar och stoppar då automatiskt med nedräkningen.
 
 Om datorns klocka når midnatt under en tidtagning blir resultaten fel!
 
@@ -524,7 +524,7 @@ blir dina resultat fel!!</translation>
     </message>
     <message>
         <source>Validate Countdown</source>
-        <translation>Kontrollera</translation>
+        <translation>Mät nedräkningen</translation>
     </message>
     <message>
         <source>Stop countdown</source>

@@ -66,7 +66,8 @@ Seçenekler:
   --countdown DAKİKA [--id METİN] [--validate]
                  DAKİKA uzunluğunda geri sayımı başlamış yeni bir
                  pencere açar (0&apos;dan büyük, en çok 1440, ondalıklar
-                 noktadan sonra: 0.5); --validate &quot;Doğrula&quot;yı işaretler.
+                 noktadan sonra: 0.5); --validate &quot;Sayımı doğrula&quot;yı
+                 işaretler.
   --press ID     Kimlik kutusunda ID olan penceredeki kronometre
                  düğmesine (Başlat, Dur, H:MM:SS veya Sıfırla) basar.
   --capture ID   ID penceresinde işleyen süreyi yakalar.
@@ -277,7 +278,7 @@ FYI...there are 86400 seconds in a 24 hour period. The internal clock starts cou
 
 Bilgisayarınızın saatini uygulamadan, saati 13:09 , 1:09 PM ya da 1:09 gibi bir biçimde girerek ayarlayabilirsiniz. Hatalı bir giriş yaparsanız bir ileti çıkar......yeniden deneyin.
 
-Doğrula&apos;yı işaretleyerek geri sayımı doğrulayabilirsiniz. Kronometre geri sayımla birlikte kendiliğinden başlar ve durur.
+&quot;Sayımı doğrula&quot;yı işaretleyerek geri sayımı doğrulayabilirsiniz. Kronometre geri sayımla birlikte kendiliğinden başlar ve durur.
 
 Makinenin saati bir ölçüm sırasında gece yarısına ulaşırsa sonuçlar yanlış olur!
 
@@ -525,7 +526,7 @@ sonuçlarınız yanlış olur!!</translation>
     </message>
     <message>
         <source>Validate Countdown</source>
-        <translation>Doğrula</translation>
+        <translation>Sayımı doğrula</translation>
     </message>
     <message>
         <source>Stop countdown</source>
@@ -553,7 +554,7 @@ sonuçlarınız yanlış olur!!</translation>
     </message>
     <message>
         <source>I. D.</source>
-        <translation>Kim.</translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>Hr..Min...Sec</source>
