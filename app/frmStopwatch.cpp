@@ -75,12 +75,10 @@ QWidget* createWidget(const layout::Control& entry, QWidget* parent) {
         return new QLineEdit(parent);
     case Kind::DisplayBox: {
         // A display shows results; it cannot be typed into, and Tab passes
-        // over it, but a click may select its text for copying. Its digits
-        // read left to right in every language.
+        // over it, but a click may select its text for copying.
         auto* box = new QLineEdit(parent);
         box->setReadOnly(true);
         box->setFocusPolicy(Qt::ClickFocus);
-        box->setLayoutDirection(Qt::LeftToRight);
         return box;
     }
     case Kind::CommandButton: {
@@ -119,6 +117,18 @@ QWidget* createWidget(const layout::Control& entry, QWidget* parent) {
 // vertical centre line when the window reads from right to left.
 QRect placed(const QWidget& client, const QRect& table) {
     return QStyle::visualRect(client.layoutDirection(), client.rect(), table);
+}
+
+// A box of digits or a time reads left to right in every language (".25" must
+// not turn into "25."); in a right-to-left window it still aligns its text
+// from the right, as the window's other boxes do.
+void keepLeftToRight(QWidget& box, Qt::LayoutDirection window) {
+    box.setLayoutDirection(Qt::LeftToRight);
+    if (window == Qt::RightToLeft) {
+        auto* combo = qobject_cast<QComboBox*>(&box);
+        QLineEdit* edit = combo != nullptr ? combo->lineEdit() : qobject_cast<QLineEdit*>(&box);
+        edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
 }
 
 template <typename T> T* namedChild(const QObject* parent, std::string_view name) {
@@ -182,6 +192,9 @@ void frmStopwatch::createControls() {
         widget->setObjectName(qs(entry.name));
         widget->setGeometry(placed(*client, {pixels(entry.left), pixels(entry.top),
                                              pixels(entry.width), pixels(entry.height)}));
+        if (entry.leftToRight) {
+            keepLeftToRight(*widget, client->layoutDirection());
+        }
         if (entry.fontPoints > 0) {
             QFont font = this->font();
             font.setPointSizeF(entry.fontPoints);
