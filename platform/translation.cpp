@@ -24,6 +24,14 @@ const QString kResourceFolder = QStringLiteral(":/i18n");
     "Translate this string to the string 'LTR' in left-to-right languages or to 'RTL' in "
     "right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.");
 
+// The message boxes' standard buttons are Qt's own texts, which Qt's
+// translations give in most languages but not all (none in Swedish): the
+// program's translations carry them too. Qt's, installed after the program's,
+// are asked first where they exist.
+[[maybe_unused]] const char* const kStandardButtons[] = {
+    QT_TRANSLATE_NOOP("QPlatformTheme", "OK"), QT_TRANSLATE_NOOP("QPlatformTheme", "&Yes"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "&No")};
+
 // Composed texts are taken apart only this deep: a piece may itself be
 // composed (a reason inside "The clock was not changed."), no further.
 constexpr int kDeepestPiece = 2;

@@ -452,6 +452,21 @@ your results will be incorrect!!</source>
     </message>
 </context>
 <context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;نعم</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;لا</translation>
+    </message>
+</context>
+<context>
     <name>frmStopwatch</name>
     <message>
         <source>START</source>

@@ -452,6 +452,21 @@ your results will be incorrect!!</source>
     </message>
 </context>
 <context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>אישור</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;כן</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;לא</translation>
+    </message>
+</context>
+<context>
     <name>frmStopwatch</name>
     <message>
         <source>START</source>
