@@ -228,6 +228,22 @@ See horolux(1).
         <source>The running Horolux did not answer (%1).</source>
         <translation>لم يُجب Horolux العامل (%1).</translation>
     </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>خيار غير معروف «%1».</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>خيارات غير معروفة: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>قيمة مفقودة بعد «%1».</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>قيمة غير متوقعة بعد «%1».</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

@@ -229,6 +229,22 @@ Viz horolux(1).
         <source>The running Horolux did not answer (%1).</source>
         <translation>Běžící Horolux neodpověděl (%1).</translation>
     </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Neznámá volba „%1“.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Neznámé volby: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Chybí hodnota za „%1“.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Neočekávaná hodnota za „%1“.</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

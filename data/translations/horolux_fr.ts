@@ -229,6 +229,22 @@ Voir horolux(1).
         <source>The running Horolux did not answer (%1).</source>
         <translation>Le Horolux en cours n&apos;a pas répondu (%1).</translation>
     </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Option inconnue «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Options inconnues&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Valeur manquante après «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Valeur inattendue après «&#xa0;%1&#xa0;».</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

@@ -228,6 +228,22 @@ See horolux(1).
         <source>The running Horolux did not answer (%1).</source>
         <translation>Horolux שרץ לא ענה (%1).</translation>
     </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>אפשרות לא מוכרת &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>אפשרויות לא מוכרות: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>חסר ערך אחרי &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>ערך לא צפוי אחרי &quot;%1&quot;.</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

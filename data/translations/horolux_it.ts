@@ -230,6 +230,22 @@ Vedere horolux(1).
         <source>The running Horolux did not answer (%1).</source>
         <translation>Lo Horolux in esecuzione non ha risposto (%1).</translation>
     </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Opzione sconosciuta &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Opzioni sconosciute: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Valore mancante dopo &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Valore inatteso dopo &quot;%1&quot;.</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

@@ -230,6 +230,22 @@ horolux(1) を参照してください。
         <source>The running Horolux did not answer (%1).</source>
         <translation>実行中の Horolux が応答しませんでした (%1)。</translation>
     </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>不明なオプション「%1」です。</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>不明なオプションです: %1。</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>「%1」の後に値がありません。</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>「%1」の後に予期しない値があります。</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

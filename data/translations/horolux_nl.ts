@@ -230,6 +230,22 @@ Zie horolux(1).
         <source>The running Horolux did not answer (%1).</source>
         <translation>De draaiende Horolux heeft niet geantwoord (%1).</translation>
     </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Onbekende optie &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Onbekende opties: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Waarde ontbreekt na &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Onverwachte waarde na &quot;%1&quot;.</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

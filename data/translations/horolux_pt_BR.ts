@@ -230,6 +230,22 @@ Veja horolux(1).
         <source>The running Horolux did not answer (%1).</source>
         <translation>O Horolux em execução não respondeu (%1).</translation>
     </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Opção desconhecida &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Opções desconhecidas: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Falta um valor após &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Valor inesperado após &quot;%1&quot;.</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

@@ -229,6 +229,22 @@ Se horolux(1).
         <source>The running Horolux did not answer (%1).</source>
         <translation>Den körande Horolux svarade inte (%1).</translation>
     </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Okänd flagga ”%1”.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Okända flaggor: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Värde saknas efter ”%1”.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Oväntat värde efter ”%1”.</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

@@ -231,6 +231,22 @@ Bkz. horolux(1).
         <source>The running Horolux did not answer (%1).</source>
         <translation>Çalışan Horolux yanıt vermedi (%1).</translation>
     </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Bilinmeyen seçenek &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Bilinmeyen seçenekler: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>&quot;%1&quot; sonrasında değer eksik.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>&quot;%1&quot; sonrasında beklenmeyen değer.</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

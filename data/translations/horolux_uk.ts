@@ -229,6 +229,22 @@ See horolux(1).
         <source>The running Horolux did not answer (%1).</source>
         <translation>Запущений Horolux не відповів (%1).</translation>
     </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Невідомий параметр «%1».</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Невідомі параметри: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Немає значення після «%1».</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Неочікуване значення після «%1».</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

@@ -226,6 +226,22 @@ Qt 自身的选项与任何 Qt 程序一样有效，其中包括
         <source>The running Horolux did not answer (%1).</source>
         <translation>正在运行的 Horolux 没有回应（%1）。</translation>
     </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>未知选项“%1”。</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>未知选项：%1。</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>“%1”后缺少值。</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>“%1”后有意外的值。</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
