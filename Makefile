@@ -69,10 +69,11 @@ lint: configure
 
 # Brings every data/translations/*.ts up to date with the program's texts
 # (new ones added unfinished, gone ones dropped), then lists what waits for a
-# translator in each language. The translation test fails while any waits.
+# translator in each language: unfinished entries, and translations that lost
+# a placeholder or the access key. The suite fails while any waits.
 translations: configure
 	@cmake --build $(BUILD) --target update_translations >/dev/null
-	@/usr/bin/python3 scripts/unfinished_translations.py || true
+	@/usr/bin/python3 scripts/check_translations.py || true
 
 # The Debian package, $(BUILD)/horolux_<version>_<arch>.deb
 package: build

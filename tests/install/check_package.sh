@@ -31,8 +31,6 @@ has Recommends libcanberra-pulse
 has Recommends systemd
 has Recommends polkitd
 has Recommends qt6-wayland
-has Recommends fonts-wqy-microhei
-has Recommends fonts-dejavu-core
 
 # Every file below /usr, and none owned by anyone but root.
 if dpkg-deb --contents "$deb" | awk '{ print $2, $6 }' | grep -v '^root/root \./usr/' | grep .; then
