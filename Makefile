@@ -4,7 +4,7 @@ BUILD     ?= build
 BUILDTYPE ?= RelWithDebInfo
 CMAKEFLAGS ?=
 
-.PHONY: all deps configure build run test test-sanitize fuzz bench lint package build-portable clean
+.PHONY: all deps configure build run test test-sanitize fuzz bench lint translations package build-portable clean
 
 all: build
 
@@ -66,6 +66,14 @@ bench: build
 
 lint: configure
 	bash scripts/lint.sh $(BUILD)
+
+# Brings every data/translations/*.ts up to date with the program's texts
+# (new ones added unfinished, gone ones dropped), then lists what waits for a
+# translator in each language: unfinished entries, and translations that lost
+# a placeholder or the access key. The suite fails while any waits.
+translations: configure
+	@cmake --build $(BUILD) --target update_translations >/dev/null
+	@/usr/bin/python3 scripts/check_translations.py || true
 
 # The Debian package, $(BUILD)/horolux_<version>_<arch>.deb
 package: build

@@ -39,6 +39,17 @@ QString say(const QTranslator* translator, const char* english) {
     }
     return text.isEmpty() ? QString::fromUtf8(english) : text;
 }
+
+// Qt's refusals of an option. Qt words them in English, as no translation is
+// installed before the application exists, and repeats the argument as typed;
+// the program says the same in the user's language, the argument quoted as its
+// own refusals quote one (control characters shown as "?").
+const char* const kParserRefusals[] = {
+    QT_TRANSLATE_NOOP("CommandLine", "Unknown option '%1'."),
+    QT_TRANSLATE_NOOP("CommandLine", "Unknown options: %1."),
+    QT_TRANSLATE_NOOP("CommandLine", "Missing value after '%1'."),
+    QT_TRANSLATE_NOOP("CommandLine", "Unexpected value after '%1'.")};
+
 const QString kNoRestore = QStringLiteral("no-restore");
 constexpr qsizetype kLongestQuote = 80; // characters of an argument a refusal repeats
 
@@ -127,6 +138,20 @@ QString helpText(const QTranslator* translator) {
                    "See horolux(1).\n"));
 }
 
+// `english`, one of Qt's refusals, in the user's language; any other text
+// as it is, its control characters shown as "?".
+QString parserRefusal(const QTranslator* translator, const QString& english) {
+    for (const char* refusal : kParserRefusals) {
+        const QStringList around = QString::fromUtf8(refusal).split(QStringLiteral("%1"));
+        const qsizetype inside = english.size() - around[0].size() - around[1].size();
+        if (inside > 0 && english.startsWith(around[0]) && english.endsWith(around[1])) {
+            return say(translator, refusal)
+                .arg(core::quoted(english.mid(around[0].size(), inside), kLongestQuote));
+        }
+    }
+    return core::quoted(english, english.size());
+}
+
 CommandLine refusal(const QTranslator* translator, const QString& message) {
     return {CommandLine::Action::Refuse,
             QStringLiteral("%1: %2\n").arg(kProgram, message) +
@@ -170,7 +195,7 @@ CommandLine parseCommandLine(const QStringList& arguments, const QTranslator* tr
     }
 
     if (!parser.parse(arguments)) {
-        return refusal(translator, parser.errorText());
+        return refusal(translator, parserRefusal(translator, parser.errorText()));
     }
     const QStringList extra = parser.positionalArguments();
     if (!extra.isEmpty()) {

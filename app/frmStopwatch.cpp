@@ -22,6 +22,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QStyle>
 #include <QWindow>
 
 #include <algorithm>
@@ -113,6 +114,24 @@ QWidget* createWidget(const layout::Control& entry, QWidget* parent) {
     return nullptr;
 }
 
+// A control's place from the layout table, mirrored about the client area's
+// vertical centre line when the window reads from right to left.
+QRect placed(const QWidget& client, const QRect& table) {
+    return QStyle::visualRect(client.layoutDirection(), client.rect(), table);
+}
+
+// A box of digits or a time reads left to right in every language (".25" must
+// not turn into "25."); in a right-to-left window it still aligns its text
+// from the right, as the window's other boxes do.
+void keepLeftToRight(QWidget& box, Qt::LayoutDirection window) {
+    box.setLayoutDirection(Qt::LeftToRight);
+    if (window == Qt::RightToLeft) {
+        auto* combo = qobject_cast<QComboBox*>(&box);
+        QLineEdit* edit = combo != nullptr ? combo->lineEdit() : qobject_cast<QLineEdit*>(&box);
+        edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
+}
+
 template <typename T> T* namedChild(const QObject* parent, std::string_view name) {
     auto* child = parent->findChild<T*>(qs(name));
     Q_ASSERT_X(child != nullptr, "frmStopwatch", "control missing from the layout");
@@ -167,14 +186,18 @@ void frmStopwatch::createControls() {
         line->setFrameShape(QFrame::NoFrame);
         line->setAutoFillBackground(true);
         line->setBackgroundRole(QPalette::WindowText);
-        line->setGeometry(pixels(entry.x) - entry.widthPixels / 2, pixels(entry.top),
-                          entry.widthPixels, pixels(entry.bottom - entry.top));
+        line->setGeometry(
+            placed(*client, {pixels(entry.x) - entry.widthPixels / 2, pixels(entry.top),
+                             entry.widthPixels, pixels(entry.bottom - entry.top)}));
     };
     const auto createControl = [this, client, &tabOrder](const layout::Control& entry) {
         QWidget* widget = createWidget(entry, client);
         widget->setObjectName(qs(entry.name));
-        widget->setGeometry(pixels(entry.left), pixels(entry.top), pixels(entry.width),
-                            pixels(entry.height));
+        widget->setGeometry(placed(*client, {pixels(entry.left), pixels(entry.top),
+                                             pixels(entry.width), pixels(entry.height)}));
+        if (entry.leftToRight) {
+            keepLeftToRight(*widget, client->layoutDirection());
+        }
         if (entry.fontPoints > 0) {
             QFont font = this->font();
             font.setPointSizeF(entry.fontPoints);

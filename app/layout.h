@@ -23,6 +23,7 @@ struct Control {
     std::string_view tooltip = {};
     std::string_view accessibleName = {}; // for boxes without a caption, and repeated captions
     bool visible = true;
+    bool leftToRight = false; // digits or a time: read left to right in every language
 };
 
 // A vertical line, drawn in the window-text colour.
@@ -60,7 +61,8 @@ inline constexpr std::array<Row, 20> kRows{{
             .caption = QT_TRANSLATE_NOOP("frmStopwatch", "Another Timer?")},
     Control{.name = "txtTime", .kind = Kind::TextBox, .left = 2700, .top = 3000, .width = 1935,
             .height = 555, .tabIndex = 6, .fontPoints = 13.5,
-            .accessibleName = QT_TRANSLATE_NOOP("frmStopwatch", "Time to set")},
+            .accessibleName = QT_TRANSLATE_NOOP("frmStopwatch", "Time to set"),
+            .leftToRight = true},
     Control{.name = "cmdSetYourClock", .kind = Kind::CommandButton, .left = 225, .top = 3000,
             .width = 2295, .height = 555, .tabIndex = 7, .fontPoints = 13.5,
             .caption = QT_TRANSLATE_NOOP("frmStopwatch", "Set Your Clock"),
@@ -75,16 +77,19 @@ inline constexpr std::array<Row, 20> kRows{{
     Timer{.name = "tmrCountdown", .interval = 0},
     Control{.name = "cmbMinutes", .kind = Kind::ComboBox, .left = 4500, .top = 1335,
             .width = 1215, .height = 480, .tabIndex = 2, .fontPoints = 13.5,
-            .accessibleName = QT_TRANSLATE_NOOP("frmStopwatch", "Countdown minutes")},
+            .accessibleName = QT_TRANSLATE_NOOP("frmStopwatch", "Countdown minutes"),
+            .leftToRight = true},
     Control{.name = "cmdCountdown", .kind = Kind::CommandButton, .left = 4500, .top = 1920,
             .width = 1815, .height = 555, .tabIndex = 3, .fontPoints = 13.5,
             .caption = QT_TRANSLATE_NOOP("frmStopwatch", "Countdown")},
     Control{.name = "txtCountdown", .kind = Kind::DisplayBox, .left = 4500, .top = 540,
             .width = 1575, .height = 555, .tabIndex = 12, .fontPoints = 18, .caption = "0:00:00",
-            .accessibleName = QT_TRANSLATE_NOOP("frmStopwatch", "Countdown display")},
+            .accessibleName = QT_TRANSLATE_NOOP("frmStopwatch", "Countdown display"),
+            .leftToRight = true},
     Control{.name = "txtSWTime1", .kind = Kind::DisplayBox, .left = 225, .top = 1260,
             .width = 2115, .height = 555, .tabIndex = 11, .fontPoints = 18,
-            .accessibleName = QT_TRANSLATE_NOOP("frmStopwatch", "Capture display")},
+            .accessibleName = QT_TRANSLATE_NOOP("frmStopwatch", "Capture display"),
+            .leftToRight = true},
     Control{.name = "cmdSWPause", .kind = Kind::CommandButton, .left = 2490, .top = 1920,
             .width = 1575, .height = 555, .tabIndex = 1, .fontPoints = 13.5,
             .caption = QT_TRANSLATE_NOOP("frmStopwatch", "Capture"), .visible = false},
@@ -94,7 +99,8 @@ inline constexpr std::array<Row, 20> kRows{{
             .caption = QT_TRANSLATE_NOOP("frmStopwatch", "Stopwatch")},
     Control{.name = "txtSWTime", .kind = Kind::DisplayBox, .left = 225, .top = 540, .width = 2115,
             .height = 555, .tabIndex = 9, .fontPoints = 18, .caption = "00:00:00.00",
-            .accessibleName = QT_TRANSLATE_NOOP("frmStopwatch", "Stopwatch display")},
+            .accessibleName = QT_TRANSLATE_NOOP("frmStopwatch", "Stopwatch display"),
+            .leftToRight = true},
     Control{.name = "Label3", .kind = Kind::Label, .left = 2640, .top = 2670, .width = 555,
             .height = 240, .tabIndex = 16, .caption = QT_TRANSLATE_NOOP("frmStopwatch", "I. D.")},
     Line{.name = "Line1", .x = 4260, .top = 240, .bottom = 2460, .widthPixels = 3},

@@ -30,6 +30,10 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, sound-theme-freedesktop")
 # clock: systemd ships systemd-timedated and its polkit action, polkitd decides.
 # Qt's Wayland platform, for a Wayland session without an X server; Qt's own
 # translations give the message boxes' Yes, No and OK in the user's language.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libcanberra-pulse, systemd, polkitd, qt6-wayland, qt6-translations-l10n")
+# The fonts the translations need beyond Liberation's Latin, Greek and
+# Cyrillic: Chinese and Japanese (Noto CJK, or the much smaller WenQuanYi Micro
+# Hei), Arabic and Hebrew (DejaVu).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libcanberra-pulse, systemd, polkitd, qt6-wayland, qt6-translations-l10n, \
+fonts-noto-cjk | fonts-wqy-microhei, fonts-dejavu-core")
 
 include(CPack)

@@ -16,6 +16,22 @@ namespace {
 // Where the build puts the program's compiled translations (horolux_de.qm ...).
 const QString kResourceFolder = QStringLiteral(":/i18n");
 
+// Qt reads the layout direction from this entry of each translation: "RTL"
+// turns every window around for a right-to-left language. Marked here so that
+// lupdate keeps it in the .ts files, each of which answers it.
+[[maybe_unused]] const char* const kLayoutDirection[] = QT_TRANSLATE_NOOP3(
+    "QGuiApplication", "QT_LAYOUT_DIRECTION",
+    "Translate this string to the string 'LTR' in left-to-right languages or to 'RTL' in "
+    "right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.");
+
+// The message boxes' standard buttons are Qt's own texts, which Qt's
+// translations give in most languages but not all (none in Swedish): the
+// program's translations carry them too. Qt's, installed after the program's,
+// are asked first where they exist.
+[[maybe_unused]] const char* const kStandardButtons[] = {
+    QT_TRANSLATE_NOOP("QPlatformTheme", "OK"), QT_TRANSLATE_NOOP("QPlatformTheme", "&Yes"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "&No")};
+
 // Composed texts are taken apart only this deep: a piece may itself be
 // composed (a reason inside "The clock was not changed."), no further.
 constexpr int kDeepestPiece = 2;

@@ -21,10 +21,11 @@ declare -A profiles=(
   # and recorded from, and Xlib's RandR library that splits an X screen into
   # monitors; the X client that clicks in the real program's window
   # (bench/xprobe: XCB's DAMAGE and XTEST), so that the real-program tests
-  # run on every machine the suite runs on
+  # run on every machine the suite runs on; fonts with the Chinese, Japanese,
+  # Arabic and Hebrew glyphs that the translation test measures captions in
   [test]="xvfb xauth dbus-daemon python3-dbusmock locales desktop-file-utils appstream dpkg-dev
           lintian libcanberra-pulse pulseaudio pulseaudio-utils libx11-6 libxrandr2
-          libxcb-damage0-dev libxcb-xtest0-dev"
+          libxcb-damage0-dev libxcb-xtest0-dev fonts-wqy-microhei fonts-dejavu-core"
   # the micro-benchmarks, the X client of bench/measure.py, and the window
   # manager it minimizes a window with
   [bench]="libbenchmark-dev libxcb1-dev libxcb-damage0-dev libxcb-xtest0-dev python3 xvfb xauth

@@ -68,6 +68,15 @@ for entry in "${cases[@]}"; do
   fi
 done
 
+# Qt's refusals of an option in the user's language, the argument shown
+# without its control characters: language | standard error | argument.
+for entry in "de|^horolux: Unbekannte Option „frobnicate“\.$|--frobnicate" "ja|「--id」の後に値がありません|--id" \
+  "en|^horolux: Unknown option 'a\?b'\.$|--a$(printf '\033')b" "he|^horolux: אפשרויות לא מוכרות: x, y\.$|--x --y"; do
+  IFS='|' read -r language err argument <<<"$entry"
+  LANGUAGE=$language run 10 $argument # unquoted: "--x --y" is two arguments
+  [ "$status" = 1 ] && matches "$work/err" "~$err" || { fail "LANGUAGE=$language $argument"; cat "$work/err" >&2; }
+done
+
 # A display named in DISPLAY that cannot be reached: the same answer, not Qt's abort.
 export DISPLAY=:97
 run 10
@@ -110,4 +119,4 @@ if [ -z "$options_in_help" ] || [ "$options_in_help" != "$options_in_manual" ]; 
 fi
 
 [ "$failures" -eq 0 ] || exit 1
-echo "commandline.sh: $((${#cases[@]} + 4)) checks passed without a display"
+echo "commandline.sh: $((${#cases[@]} + 8)) checks passed without a display"

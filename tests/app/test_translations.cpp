@@ -1,8 +1,12 @@
 // Each shipped translation as the program loads it: complete against the
 // program's sources, its accelerators unique in the window, and every caption
 // the window shows in each state it passes through whole inside its control,
-// measured in the window's own fonts. English (no translation) is measured
-// alike, so that the measure itself is held to what already fits.
+// measured in the window's own fonts, each character drawn by an installed
+// font. English (no translation) is measured alike, so that the measure itself
+// is held to what already fits. The window reads from the right exactly when
+// the language is written from the right: every place mirrored, the displays'
+// digits still left to right.
+#include "layout.h"
 #include "platform/translation.h"
 #include "support/probe.h"
 
@@ -16,7 +20,10 @@
 #include <QScopeGuard>
 #include <QStyle>
 #include <QTemporaryDir>
+#include <QTextLayout>
 #include <QTranslator>
+
+#include <algorithm>
 
 namespace {
 
@@ -27,6 +34,19 @@ int widthNeeded(QWidget* w) {
         return edit->fontMetrics().horizontalAdvance(edit->text()) + 2 * (frame + 2);
     }
     return w->sizeHint().width(); // buttons, the check box and labels
+}
+
+// Whether an installed font draws every character of `text`: laid out in
+// `font` with Qt's fallbacks, a character none has comes out as glyph 0, the
+// empty box.
+bool drawn(const QString& text, const QFont& font) {
+    QTextLayout line(text, font);
+    line.beginLayout();
+    line.createLine();
+    line.endLayout();
+    const QList<QGlyphRun> runs = line.glyphRuns();
+    return std::none_of(runs.begin(), runs.end(),
+                        [](const QGlyphRun& run) { return run.glyphIndexes().contains(0); });
 }
 
 } // namespace
@@ -57,6 +77,7 @@ private slots:
         const auto removed = qScopeGuard([&] { QCoreApplication::removeTranslator(&translator); });
 
         ActiveWindow a;
+        placesFollowDirection(*a.w, QLocale(language).textDirection() == Qt::RightToLeft);
         a.p.control<QComboBox>("cmbMinutes")->setEditText(QStringLiteral(".25"));
         // Each state the captions change in: idle, running, captured, stopped,
         // converted; the countdown started, then done.
@@ -87,15 +108,36 @@ private:
                                     .arg(w->objectName(), state, w->property("text").toString())
                                     .arg(widthNeeded(w))
                                     .arg(w->width())));
+            QVERIFY2(drawn(w->property("text").toString(), w->font()), qPrintable(w->objectName()));
+        }
+    }
+
+    // Each control at its place in the layout table, mirrored about the
+    // client area's vertical centre line exactly when the language is written
+    // from right to left, where only the boxes of digits and times still read
+    // left to right.
+    static void placesFollowDirection(QMainWindow& window, bool rtl) {
+        for (const layout::Row& row : layout::kRows) {
+            if (const auto* c = std::get_if<layout::Control>(&row)) {
+                const int x = c->left / core::kTwipsPerPixel, w = c->width / core::kTwipsPerPixel;
+                const int mirrored = window.centralWidget()->width() - x - w;
+                auto* widget =
+                    window.centralWidget()->findChild<QWidget*>(QString::fromLatin1(c->name));
+                QCOMPARE(widget->geometry(),
+                         QRect(rtl ? mirrored : x, c->top / core::kTwipsPerPixel, w,
+                               c->height / core::kTwipsPerPixel));
+                QCOMPARE(widget->layoutDirection() == Qt::RightToLeft, rtl && !c->leftToRight);
+            }
         }
     }
 
     // Alt with a letter reaches one control: the menu's titles and the
-    // captions together.
+    // captions together. A title is drawn by an installed font.
     static void accessKeysUnique(QMainWindow& window) {
         QStringList texts;
         for (const QAction* action : window.menuBar()->actions()) {
             QVERIFY2(!QKeySequence::mnemonic(action->text()).isEmpty(), qPrintable(action->text()));
+            QVERIFY2(drawn(action->text(), window.menuBar()->font()), qPrintable(action->text()));
             texts << action->text();
         }
         for (const QAbstractButton* button : window.findChildren<QAbstractButton*>()) {

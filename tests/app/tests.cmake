@@ -40,6 +40,10 @@ if(HOROLUX_LINUX_DESKTOP)
     endforeach()
 endif()
 
+# Every .ts file finished, no translation short of a placeholder or the access key.
+add_test(NAME app.translation_files
+    COMMAND /usr/bin/python3 ${PROJECT_SOURCE_DIR}/scripts/check_translations.py)
+
 # The translation test brings each .ts file up to date in a copy with lupdate.
 target_compile_definitions(test_app_translations PRIVATE
     HOROLUX_SOURCE_DIR="${PROJECT_SOURCE_DIR}" HOROLUX_LUPDATE="$<TARGET_FILE:Qt6::lupdate>")
