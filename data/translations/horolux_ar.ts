@@ -246,6 +246,69 @@ See horolux(1).
     </message>
 </context>
 <context>
+    <name>LapsWindow</name>
+    <message>
+        <source>Lap</source>
+        <translation>لفة</translation>
+    </message>
+    <message>
+        <source>Lap time</source>
+        <translation>زمن اللفة</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>الزمن المرحلي</translation>
+    </message>
+    <message>
+        <source>%1..%2 (total)</source>
+        <translation>%1..%2 (المجموع)</translation>
+    </message>
+    <message>
+        <source>Lap %1: lap time %2, split %3</source>
+        <translation>اللفة %1: زمن اللفة %2، الزمن المرحلي %3</translation>
+    </message>
+    <message>
+        <source>(fastest)</source>
+        <translation>(الأسرع)</translation>
+    </message>
+    <message>
+        <source>(slowest)</source>
+        <translation>(الأبطأ)</translation>
+    </message>
+    <message>
+        <source>Laps</source>
+        <translation>اللفات</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;حفظ...</translation>
+    </message>
+    <message>
+        <source>Laps - %1</source>
+        <translation>اللفات - %1</translation>
+    </message>
+    <message>
+        <source>After a restart, laps 1..%1 come back as their total only.</source>
+        <translation>بعد إعادة التشغيل، تعود اللفات 1..%1 كمجموع فقط.</translation>
+    </message>
+    <message>
+        <source>Save the laps</source>
+        <translation>حفظ اللفات</translation>
+    </message>
+    <message>
+        <source>laps.csv</source>
+        <translation>laps.csv</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>ملفات CSV (*.csv);;كل الملفات (*)</translation>
+    </message>
+    <message>
+        <source>The laps could not be saved to %1: %2. They are still here; choose another place.</source>
+        <translation>تعذّر حفظ اللفات في %1: %2. ما زالت هنا؛ اختر مكانًا آخر.</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>A negative number?!</source>
@@ -458,6 +521,10 @@ your results will be incorrect!!</source>
         <source>The timings are not kept</source>
         <translation>التوقيتات لا تُحفظ</translation>
     </message>
+    <message>
+        <source>Some laps did not come back: their record was damaged.</source>
+        <translation>لم تُستعد بعض اللفات: كان سجلها تالفًا.</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -597,10 +664,6 @@ your results will be incorrect!!</source>
         <translation>ابدأ، أوقف، H:MM:SS، صفّر</translation>
     </message>
     <message>
-        <source>Capture the running time</source>
-        <translation>التقط الوقت الجاري</translation>
-    </message>
-    <message>
         <source>Start the countdown</source>
         <translation>ابدأ العد التنازلي</translation>
     </message>
@@ -615,6 +678,10 @@ your results will be incorrect!!</source>
     <message>
         <source>&amp;Help</source>
         <translation>&amp;مساعدة</translation>
+    </message>
+    <message>
+        <source>Capture the running time as a lap; F9 shows the laps</source>
+        <translation>التقط الوقت الجاري كلفة؛ F9 يعرض اللفات</translation>
     </message>
 </context>
 </TS>

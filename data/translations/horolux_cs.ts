@@ -247,6 +247,69 @@ Viz horolux(1).
     </message>
 </context>
 <context>
+    <name>LapsWindow</name>
+    <message>
+        <source>Lap</source>
+        <translation>Kolo</translation>
+    </message>
+    <message>
+        <source>Lap time</source>
+        <translation>Čas kola</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Mezičas</translation>
+    </message>
+    <message>
+        <source>%1..%2 (total)</source>
+        <translation>%1..%2 (celkem)</translation>
+    </message>
+    <message>
+        <source>Lap %1: lap time %2, split %3</source>
+        <translation>Kolo %1: čas kola %2, mezičas %3</translation>
+    </message>
+    <message>
+        <source>(fastest)</source>
+        <translation>(nejrychlejší)</translation>
+    </message>
+    <message>
+        <source>(slowest)</source>
+        <translation>(nejpomalejší)</translation>
+    </message>
+    <message>
+        <source>Laps</source>
+        <translation>Kola</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Uložit...</translation>
+    </message>
+    <message>
+        <source>Laps - %1</source>
+        <translation>Kola - %1</translation>
+    </message>
+    <message>
+        <source>After a restart, laps 1..%1 come back as their total only.</source>
+        <translation>Po restartu se kola 1..%1 vrátí jen jako součet.</translation>
+    </message>
+    <message>
+        <source>Save the laps</source>
+        <translation>Uložit kola</translation>
+    </message>
+    <message>
+        <source>laps.csv</source>
+        <translation>kola.csv</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Soubory CSV (*.csv);;Všechny soubory (*)</translation>
+    </message>
+    <message>
+        <source>The laps could not be saved to %1: %2. They are still here; choose another place.</source>
+        <translation>Kola nebylo možné uložit do %1: %2. Jsou stále zde; zvolte jiné místo.</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>A negative number?!</source>
@@ -459,6 +522,10 @@ budou vaše výsledky chybné!!</translation>
         <source>The timings are not kept</source>
         <translation>Měření se neuchovávají</translation>
     </message>
+    <message>
+        <source>Some laps did not come back: their record was damaged.</source>
+        <translation>Některá kola se nevrátila: jejich záznam byl poškozen.</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -598,10 +665,6 @@ budou vaše výsledky chybné!!</translation>
         <translation>Start, stop, H:MM:SS, vynulovat</translation>
     </message>
     <message>
-        <source>Capture the running time</source>
-        <translation>Zaznamenat běžící čas</translation>
-    </message>
-    <message>
         <source>Start the countdown</source>
         <translation>Spustit odpočet</translation>
     </message>
@@ -616,6 +679,10 @@ budou vaše výsledky chybné!!</translation>
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Nápověda</translation>
+    </message>
+    <message>
+        <source>Capture the running time as a lap; F9 shows the laps</source>
+        <translation>Zaznamenat běžící čas jako kolo; F9 zobrazí kola</translation>
     </message>
 </context>
 </TS>

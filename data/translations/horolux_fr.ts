@@ -266,7 +266,7 @@ Voir horolux(1).
     </message>
     <message>
         <source>Lap %1: lap time %2, split %3</source>
-        <translation>Tour %1 : temps du tour %2, temps intermédiaire %3</translation>
+        <translation>Tour %1&#xa0;: temps du tour %2, temps intermédiaire %3</translation>
     </message>
     <message>
         <source>(fastest)</source>
@@ -306,7 +306,7 @@ Voir horolux(1).
     </message>
     <message>
         <source>The laps could not be saved to %1: %2. They are still here; choose another place.</source>
-        <translation>Les tours n&apos;ont pas pu être enregistrés dans %1 : %2. Ils sont toujours là ; choisissez un autre emplacement.</translation>
+        <translation>Les tours n&apos;ont pas pu être enregistrés dans %1&#xa0;: %2. Ils sont toujours là&#xa0;; choisissez un autre emplacement.</translation>
     </message>
 </context>
 <context>
@@ -524,7 +524,7 @@ vos résultats seront faux&#xa0;!!</translation>
     </message>
     <message>
         <source>Some laps did not come back: their record was damaged.</source>
-        <translation>Certains tours ne sont pas revenus : leur enregistrement était endommagé.</translation>
+        <translation>Certains tours ne sont pas revenus&#xa0;: leur enregistrement était endommagé.</translation>
     </message>
 </context>
 <context>
@@ -666,7 +666,7 @@ vos résultats seront faux&#xa0;!!</translation>
     </message>
     <message>
         <source>Capture the running time as a lap; F9 shows the laps</source>
-        <translation>Capturer le temps en cours comme un tour ; F9 affiche les tours</translation>
+        <translation>Capturer le temps en cours comme un tour&#xa0;; F9 affiche les tours</translation>
     </message>
     <message>
         <source>Start the countdown</source>

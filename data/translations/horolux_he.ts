@@ -246,6 +246,69 @@ See horolux(1).
     </message>
 </context>
 <context>
+    <name>LapsWindow</name>
+    <message>
+        <source>Lap</source>
+        <translation>הקפה</translation>
+    </message>
+    <message>
+        <source>Lap time</source>
+        <translation>זמן הקפה</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>זמן ביניים</translation>
+    </message>
+    <message>
+        <source>%1..%2 (total)</source>
+        <translation>%1..%2 (סה״כ)</translation>
+    </message>
+    <message>
+        <source>Lap %1: lap time %2, split %3</source>
+        <translation>הקפה %1: זמן הקפה %2, זמן ביניים %3</translation>
+    </message>
+    <message>
+        <source>(fastest)</source>
+        <translation>(המהירה ביותר)</translation>
+    </message>
+    <message>
+        <source>(slowest)</source>
+        <translation>(האיטית ביותר)</translation>
+    </message>
+    <message>
+        <source>Laps</source>
+        <translation>הקפות</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;שמירה...</translation>
+    </message>
+    <message>
+        <source>Laps - %1</source>
+        <translation>הקפות - %1</translation>
+    </message>
+    <message>
+        <source>After a restart, laps 1..%1 come back as their total only.</source>
+        <translation>לאחר הפעלה מחדש, הקפות 1..%1 חוזרות כסיכום בלבד.</translation>
+    </message>
+    <message>
+        <source>Save the laps</source>
+        <translation>שמירת ההקפות</translation>
+    </message>
+    <message>
+        <source>laps.csv</source>
+        <translation>laps.csv</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>קובצי CSV (*.csv);;כל הקבצים (*)</translation>
+    </message>
+    <message>
+        <source>The laps could not be saved to %1: %2. They are still here; choose another place.</source>
+        <translation>לא ניתן היה לשמור את ההקפות ב־%1: %2. הן עדיין כאן; נא לבחור מקום אחר.</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>A negative number?!</source>
@@ -458,6 +521,10 @@ your results will be incorrect!!</source>
         <source>The timings are not kept</source>
         <translation>המדידות לא נשמרות</translation>
     </message>
+    <message>
+        <source>Some laps did not come back: their record was damaged.</source>
+        <translation>חלק מההקפות לא שוחזרו: הרשומה שלהן נפגמה.</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -597,10 +664,6 @@ your results will be incorrect!!</source>
         <translation>התחלה, עצירה, H:MM:SS, איפוס</translation>
     </message>
     <message>
-        <source>Capture the running time</source>
-        <translation>רישום הזמן הרץ</translation>
-    </message>
-    <message>
         <source>Start the countdown</source>
         <translation>התחלת הספירה לאחור</translation>
     </message>
@@ -615,6 +678,10 @@ your results will be incorrect!!</source>
     <message>
         <source>&amp;Help</source>
         <translation>&amp;עזרה</translation>
+    </message>
+    <message>
+        <source>Capture the running time as a lap; F9 shows the laps</source>
+        <translation>רישום הזמן הרץ כהקפה; F9 מציג את ההקפות</translation>
     </message>
 </context>
 </TS>

@@ -248,6 +248,69 @@ Vedere horolux(1).
     </message>
 </context>
 <context>
+    <name>LapsWindow</name>
+    <message>
+        <source>Lap</source>
+        <translation>Giro</translation>
+    </message>
+    <message>
+        <source>Lap time</source>
+        <translation>Tempo sul giro</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Intermedio</translation>
+    </message>
+    <message>
+        <source>%1..%2 (total)</source>
+        <translation>%1..%2 (totale)</translation>
+    </message>
+    <message>
+        <source>Lap %1: lap time %2, split %3</source>
+        <translation>Giro %1: tempo sul giro %2, intermedio %3</translation>
+    </message>
+    <message>
+        <source>(fastest)</source>
+        <translation>(più veloce)</translation>
+    </message>
+    <message>
+        <source>(slowest)</source>
+        <translation>(più lento)</translation>
+    </message>
+    <message>
+        <source>Laps</source>
+        <translation>Giri</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Salva...</translation>
+    </message>
+    <message>
+        <source>Laps - %1</source>
+        <translation>Giri - %1</translation>
+    </message>
+    <message>
+        <source>After a restart, laps 1..%1 come back as their total only.</source>
+        <translation>Dopo un riavvio, i giri 1..%1 tornano solo come totale.</translation>
+    </message>
+    <message>
+        <source>Save the laps</source>
+        <translation>Salva i giri</translation>
+    </message>
+    <message>
+        <source>laps.csv</source>
+        <translation>giri.csv</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>File CSV (*.csv);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>The laps could not be saved to %1: %2. They are still here; choose another place.</source>
+        <translation>Impossibile salvare i giri in %1: %2. Sono ancora qui; scegli un altro percorso.</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>A negative number?!</source>
@@ -460,6 +523,10 @@ i risultati saranno sbagliati!!</translation>
         <source>The timings are not kept</source>
         <translation>I tempi non vengono conservati</translation>
     </message>
+    <message>
+        <source>Some laps did not come back: their record was damaged.</source>
+        <translation>Alcuni giri non sono stati ripristinati: il loro record era danneggiato.</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -599,10 +666,6 @@ i risultati saranno sbagliati!!</translation>
         <translation>Avvia, ferma, H:MM:SS, azzera</translation>
     </message>
     <message>
-        <source>Capture the running time</source>
-        <translation>Cattura il tempo in corso</translation>
-    </message>
-    <message>
         <source>Start the countdown</source>
         <translation>Avvia il conto alla rovescia</translation>
     </message>
@@ -617,6 +680,10 @@ i risultati saranno sbagliati!!</translation>
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Aiuto</translation>
+    </message>
+    <message>
+        <source>Capture the running time as a lap; F9 shows the laps</source>
+        <translation>Cattura il tempo in corso come giro; F9 mostra i giri</translation>
     </message>
 </context>
 </TS>

@@ -248,6 +248,69 @@ horolux(1) を参照してください。
     </message>
 </context>
 <context>
+    <name>LapsWindow</name>
+    <message>
+        <source>Lap</source>
+        <translation>ラップ</translation>
+    </message>
+    <message>
+        <source>Lap time</source>
+        <translation>ラップタイム</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>スプリット</translation>
+    </message>
+    <message>
+        <source>%1..%2 (total)</source>
+        <translation>%1..%2 (合計)</translation>
+    </message>
+    <message>
+        <source>Lap %1: lap time %2, split %3</source>
+        <translation>ラップ %1: ラップタイム %2、スプリット %3</translation>
+    </message>
+    <message>
+        <source>(fastest)</source>
+        <translation>(最速)</translation>
+    </message>
+    <message>
+        <source>(slowest)</source>
+        <translation>(最遅)</translation>
+    </message>
+    <message>
+        <source>Laps</source>
+        <translation>ラップ一覧</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>保存(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>Laps - %1</source>
+        <translation>ラップ一覧 - %1</translation>
+    </message>
+    <message>
+        <source>After a restart, laps 1..%1 come back as their total only.</source>
+        <translation>再起動後、ラップ 1..%1 は合計だけが戻ります。</translation>
+    </message>
+    <message>
+        <source>Save the laps</source>
+        <translation>ラップを保存</translation>
+    </message>
+    <message>
+        <source>laps.csv</source>
+        <translation>laps.csv</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV ファイル (*.csv);;すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>The laps could not be saved to %1: %2. They are still here; choose another place.</source>
+        <translation>ラップを %1 に保存できませんでした: %2。ラップは残っています。別の場所を選んでください。</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>A negative number?!</source>
@@ -460,6 +523,10 @@ your results will be incorrect!!</source>
         <source>The timings are not kept</source>
         <translation>計測は保持されていません</translation>
     </message>
+    <message>
+        <source>Some laps did not come back: their record was damaged.</source>
+        <translation>一部のラップを復元できませんでした: 記録が壊れていました。</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -599,10 +666,6 @@ your results will be incorrect!!</source>
         <translation>開始、停止、H:MM:SS、リセット</translation>
     </message>
     <message>
-        <source>Capture the running time</source>
-        <translation>経過時間を記録</translation>
-    </message>
-    <message>
         <source>Start the countdown</source>
         <translation>カウントダウンを開始</translation>
     </message>
@@ -617,6 +680,10 @@ your results will be incorrect!!</source>
     <message>
         <source>&amp;Help</source>
         <translation>ヘルプ(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Capture the running time as a lap; F9 shows the laps</source>
+        <translation>計測中の時間をラップとして記録。F9 でラップ一覧を表示</translation>
     </message>
 </context>
 </TS>

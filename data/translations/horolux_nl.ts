@@ -248,6 +248,69 @@ Zie horolux(1).
     </message>
 </context>
 <context>
+    <name>LapsWindow</name>
+    <message>
+        <source>Lap</source>
+        <translation>Ronde</translation>
+    </message>
+    <message>
+        <source>Lap time</source>
+        <translation>Rondetijd</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Tussentijd</translation>
+    </message>
+    <message>
+        <source>%1..%2 (total)</source>
+        <translation>%1..%2 (totaal)</translation>
+    </message>
+    <message>
+        <source>Lap %1: lap time %2, split %3</source>
+        <translation>Ronde %1: rondetijd %2, tussentijd %3</translation>
+    </message>
+    <message>
+        <source>(fastest)</source>
+        <translation>(snelste)</translation>
+    </message>
+    <message>
+        <source>(slowest)</source>
+        <translation>(langzaamste)</translation>
+    </message>
+    <message>
+        <source>Laps</source>
+        <translation>Rondes</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Opslaan...</translation>
+    </message>
+    <message>
+        <source>Laps - %1</source>
+        <translation>Rondes - %1</translation>
+    </message>
+    <message>
+        <source>After a restart, laps 1..%1 come back as their total only.</source>
+        <translation>Na een herstart komen rondes 1..%1 alleen als totaal terug.</translation>
+    </message>
+    <message>
+        <source>Save the laps</source>
+        <translation>Rondes opslaan</translation>
+    </message>
+    <message>
+        <source>laps.csv</source>
+        <translation>rondes.csv</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV-bestanden (*.csv);;Alle bestanden (*)</translation>
+    </message>
+    <message>
+        <source>The laps could not be saved to %1: %2. They are still here; choose another place.</source>
+        <translation>De rondes konden niet worden opgeslagen in %1: %2. Ze zijn er nog; kies een andere plek.</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>A negative number?!</source>
@@ -460,6 +523,10 @@ kloppen uw resultaten niet!!</translation>
         <source>The timings are not kept</source>
         <translation>De metingen worden niet bewaard</translation>
     </message>
+    <message>
+        <source>Some laps did not come back: their record was damaged.</source>
+        <translation>Sommige rondes zijn niet teruggekomen: hun gegevens waren beschadigd.</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -599,10 +666,6 @@ kloppen uw resultaten niet!!</translation>
         <translation>Starten, stoppen, H:MM:SS, resetten</translation>
     </message>
     <message>
-        <source>Capture the running time</source>
-        <translation>De lopende tijd vastleggen</translation>
-    </message>
-    <message>
         <source>Start the countdown</source>
         <translation>De aftelling starten</translation>
     </message>
@@ -617,6 +680,10 @@ kloppen uw resultaten niet!!</translation>
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Hulp</translation>
+    </message>
+    <message>
+        <source>Capture the running time as a lap; F9 shows the laps</source>
+        <translation>De lopende tijd vastleggen als ronde; F9 toont de rondes</translation>
     </message>
 </context>
 </TS>

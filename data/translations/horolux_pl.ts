@@ -247,6 +247,69 @@ Zobacz horolux(1).
     </message>
 </context>
 <context>
+    <name>LapsWindow</name>
+    <message>
+        <source>Lap</source>
+        <translation>Okrążenie</translation>
+    </message>
+    <message>
+        <source>Lap time</source>
+        <translation>Czas okrążenia</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Międzyczas</translation>
+    </message>
+    <message>
+        <source>%1..%2 (total)</source>
+        <translation>%1..%2 (razem)</translation>
+    </message>
+    <message>
+        <source>Lap %1: lap time %2, split %3</source>
+        <translation>Okrążenie %1: czas okrążenia %2, międzyczas %3</translation>
+    </message>
+    <message>
+        <source>(fastest)</source>
+        <translation>(najszybsze)</translation>
+    </message>
+    <message>
+        <source>(slowest)</source>
+        <translation>(najwolniejsze)</translation>
+    </message>
+    <message>
+        <source>Laps</source>
+        <translation>Okrążenia</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Zapisz...</translation>
+    </message>
+    <message>
+        <source>Laps - %1</source>
+        <translation>Okrążenia - %1</translation>
+    </message>
+    <message>
+        <source>After a restart, laps 1..%1 come back as their total only.</source>
+        <translation>Po ponownym uruchomieniu okrążenia 1..%1 wracają tylko jako suma.</translation>
+    </message>
+    <message>
+        <source>Save the laps</source>
+        <translation>Zapisz okrążenia</translation>
+    </message>
+    <message>
+        <source>laps.csv</source>
+        <translation>okrazenia.csv</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Pliki CSV (*.csv);;Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <source>The laps could not be saved to %1: %2. They are still here; choose another place.</source>
+        <translation>Nie udało się zapisać okrążeń w %1: %2. Nadal są tutaj; wybierz inne miejsce.</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>A negative number?!</source>
@@ -459,6 +522,10 @@ wyniki będą błędne!!</translation>
         <source>The timings are not kept</source>
         <translation>Pomiary nie są przechowywane</translation>
     </message>
+    <message>
+        <source>Some laps did not come back: their record was damaged.</source>
+        <translation>Niektóre okrążenia nie zostały przywrócone: ich zapis był uszkodzony.</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -598,10 +665,6 @@ wyniki będą błędne!!</translation>
         <translation>Start, stop, H:MM:SS, zerowanie</translation>
     </message>
     <message>
-        <source>Capture the running time</source>
-        <translation>Zapisz bieżący czas</translation>
-    </message>
-    <message>
         <source>Start the countdown</source>
         <translation>Uruchom odliczanie</translation>
     </message>
@@ -616,6 +679,10 @@ wyniki będą błędne!!</translation>
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Pomoc</translation>
+    </message>
+    <message>
+        <source>Capture the running time as a lap; F9 shows the laps</source>
+        <translation>Zapisz bieżący czas jako okrążenie; F9 pokazuje okrążenia</translation>
     </message>
 </context>
 </TS>

@@ -248,6 +248,69 @@ Veja horolux(1).
     </message>
 </context>
 <context>
+    <name>LapsWindow</name>
+    <message>
+        <source>Lap</source>
+        <translation>Volta</translation>
+    </message>
+    <message>
+        <source>Lap time</source>
+        <translation>Tempo da volta</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Parcial</translation>
+    </message>
+    <message>
+        <source>%1..%2 (total)</source>
+        <translation>%1..%2 (total)</translation>
+    </message>
+    <message>
+        <source>Lap %1: lap time %2, split %3</source>
+        <translation>Volta %1: tempo da volta %2, parcial %3</translation>
+    </message>
+    <message>
+        <source>(fastest)</source>
+        <translation>(mais rápida)</translation>
+    </message>
+    <message>
+        <source>(slowest)</source>
+        <translation>(mais lenta)</translation>
+    </message>
+    <message>
+        <source>Laps</source>
+        <translation>Voltas</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Salvar...</translation>
+    </message>
+    <message>
+        <source>Laps - %1</source>
+        <translation>Voltas - %1</translation>
+    </message>
+    <message>
+        <source>After a restart, laps 1..%1 come back as their total only.</source>
+        <translation>Após reiniciar, as voltas 1..%1 retornam apenas como total.</translation>
+    </message>
+    <message>
+        <source>Save the laps</source>
+        <translation>Salvar as voltas</translation>
+    </message>
+    <message>
+        <source>laps.csv</source>
+        <translation>voltas.csv</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Arquivos CSV (*.csv);;Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>The laps could not be saved to %1: %2. They are still here; choose another place.</source>
+        <translation>Não foi possível salvar as voltas em %1: %2. Elas continuam aqui; escolha outro local.</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>A negative number?!</source>
@@ -460,6 +523,10 @@ seus resultados estarão errados!!</translation>
         <source>The timings are not kept</source>
         <translation>As medições não estão sendo guardadas</translation>
     </message>
+    <message>
+        <source>Some laps did not come back: their record was damaged.</source>
+        <translation>Algumas voltas não foram recuperadas: o registro delas estava danificado.</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -599,10 +666,6 @@ seus resultados estarão errados!!</translation>
         <translation>Iniciar, parar, H:MM:SS, zerar</translation>
     </message>
     <message>
-        <source>Capture the running time</source>
-        <translation>Capturar o tempo em andamento</translation>
-    </message>
-    <message>
         <source>Start the countdown</source>
         <translation>Iniciar a contagem regressiva</translation>
     </message>
@@ -617,6 +680,10 @@ seus resultados estarão errados!!</translation>
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Ajuda</translation>
+    </message>
+    <message>
+        <source>Capture the running time as a lap; F9 shows the laps</source>
+        <translation>Capturar o tempo em curso como volta; F9 mostra as voltas</translation>
     </message>
 </context>
 </TS>

@@ -247,6 +247,69 @@ See horolux(1).
     </message>
 </context>
 <context>
+    <name>LapsWindow</name>
+    <message>
+        <source>Lap</source>
+        <translation>Круг</translation>
+    </message>
+    <message>
+        <source>Lap time</source>
+        <translation>Время круга</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Промежуточное</translation>
+    </message>
+    <message>
+        <source>%1..%2 (total)</source>
+        <translation>%1..%2 (итого)</translation>
+    </message>
+    <message>
+        <source>Lap %1: lap time %2, split %3</source>
+        <translation>Круг %1: время круга %2, промежуточное %3</translation>
+    </message>
+    <message>
+        <source>(fastest)</source>
+        <translation>(самый быстрый)</translation>
+    </message>
+    <message>
+        <source>(slowest)</source>
+        <translation>(самый медленный)</translation>
+    </message>
+    <message>
+        <source>Laps</source>
+        <translation>Круги</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Сохранить...</translation>
+    </message>
+    <message>
+        <source>Laps - %1</source>
+        <translation>Круги - %1</translation>
+    </message>
+    <message>
+        <source>After a restart, laps 1..%1 come back as their total only.</source>
+        <translation>После перезапуска круги 1..%1 возвращаются только итогом.</translation>
+    </message>
+    <message>
+        <source>Save the laps</source>
+        <translation>Сохранить круги</translation>
+    </message>
+    <message>
+        <source>laps.csv</source>
+        <translation>laps.csv</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Файлы CSV (*.csv);;Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>The laps could not be saved to %1: %2. They are still here; choose another place.</source>
+        <translation>Не удалось сохранить круги в %1: %2. Они по-прежнему здесь; выберите другое место.</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>A negative number?!</source>
@@ -459,6 +522,10 @@ your results will be incorrect!!</source>
         <source>The timings are not kept</source>
         <translation>Замеры не сохраняются</translation>
     </message>
+    <message>
+        <source>Some laps did not come back: their record was damaged.</source>
+        <translation>Некоторые круги не восстановлены: их запись была повреждена.</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -598,10 +665,6 @@ your results will be incorrect!!</source>
         <translation>Старт, стоп, H:MM:SS, сброс</translation>
     </message>
     <message>
-        <source>Capture the running time</source>
-        <translation>Засечь текущее время</translation>
-    </message>
-    <message>
         <source>Start the countdown</source>
         <translation>Запустить отсчёт</translation>
     </message>
@@ -616,6 +679,10 @@ your results will be incorrect!!</source>
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Справка</translation>
+    </message>
+    <message>
+        <source>Capture the running time as a lap; F9 shows the laps</source>
+        <translation>Засечь текущее время как круг; F9 показывает круги</translation>
     </message>
 </context>
 </TS>

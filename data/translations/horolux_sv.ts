@@ -247,6 +247,69 @@ Se horolux(1).
     </message>
 </context>
 <context>
+    <name>LapsWindow</name>
+    <message>
+        <source>Lap</source>
+        <translation>Varv</translation>
+    </message>
+    <message>
+        <source>Lap time</source>
+        <translation>Varvtid</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Mellantid</translation>
+    </message>
+    <message>
+        <source>%1..%2 (total)</source>
+        <translation>%1..%2 (totalt)</translation>
+    </message>
+    <message>
+        <source>Lap %1: lap time %2, split %3</source>
+        <translation>Varv %1: varvtid %2, mellantid %3</translation>
+    </message>
+    <message>
+        <source>(fastest)</source>
+        <translation>(snabbast)</translation>
+    </message>
+    <message>
+        <source>(slowest)</source>
+        <translation>(långsammast)</translation>
+    </message>
+    <message>
+        <source>Laps</source>
+        <translation>Varv</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Spara...</translation>
+    </message>
+    <message>
+        <source>Laps - %1</source>
+        <translation>Varv - %1</translation>
+    </message>
+    <message>
+        <source>After a restart, laps 1..%1 come back as their total only.</source>
+        <translation>Efter en omstart kommer varv 1..%1 bara tillbaka som sin summa.</translation>
+    </message>
+    <message>
+        <source>Save the laps</source>
+        <translation>Spara varven</translation>
+    </message>
+    <message>
+        <source>laps.csv</source>
+        <translation>varv.csv</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV-filer (*.csv);;Alla filer (*)</translation>
+    </message>
+    <message>
+        <source>The laps could not be saved to %1: %2. They are still here; choose another place.</source>
+        <translation>Varven kunde inte sparas i %1: %2. De finns kvar här; välj en annan plats.</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>A negative number?!</source>
@@ -459,6 +522,10 @@ blir dina resultat fel!!</translation>
         <source>The timings are not kept</source>
         <translation>Tidtagningarna sparas inte</translation>
     </message>
+    <message>
+        <source>Some laps did not come back: their record was damaged.</source>
+        <translation>Några varv kom inte tillbaka: deras post var skadad.</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -598,10 +665,6 @@ blir dina resultat fel!!</translation>
         <translation>Starta, stoppa, H:MM:SS, nollställ</translation>
     </message>
     <message>
-        <source>Capture the running time</source>
-        <translation>Fånga den löpande tiden</translation>
-    </message>
-    <message>
         <source>Start the countdown</source>
         <translation>Starta nedräkningen</translation>
     </message>
@@ -616,6 +679,10 @@ blir dina resultat fel!!</translation>
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Hjälp</translation>
+    </message>
+    <message>
+        <source>Capture the running time as a lap; F9 shows the laps</source>
+        <translation>Fånga den löpande tiden som ett varv; F9 visar varven</translation>
     </message>
 </context>
 </TS>

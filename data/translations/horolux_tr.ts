@@ -249,6 +249,69 @@ Bkz. horolux(1).
     </message>
 </context>
 <context>
+    <name>LapsWindow</name>
+    <message>
+        <source>Lap</source>
+        <translation>Tur</translation>
+    </message>
+    <message>
+        <source>Lap time</source>
+        <translation>Tur süresi</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Ara süre</translation>
+    </message>
+    <message>
+        <source>%1..%2 (total)</source>
+        <translation>%1..%2 (toplam)</translation>
+    </message>
+    <message>
+        <source>Lap %1: lap time %2, split %3</source>
+        <translation>Tur %1: tur süresi %2, ara süre %3</translation>
+    </message>
+    <message>
+        <source>(fastest)</source>
+        <translation>(en hızlı)</translation>
+    </message>
+    <message>
+        <source>(slowest)</source>
+        <translation>(en yavaş)</translation>
+    </message>
+    <message>
+        <source>Laps</source>
+        <translation>Turlar</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Kaydet...</translation>
+    </message>
+    <message>
+        <source>Laps - %1</source>
+        <translation>Turlar - %1</translation>
+    </message>
+    <message>
+        <source>After a restart, laps 1..%1 come back as their total only.</source>
+        <translation>Yeniden başlatmadan sonra 1..%1 arası turlar yalnızca toplam olarak geri gelir.</translation>
+    </message>
+    <message>
+        <source>Save the laps</source>
+        <translation>Turları kaydet</translation>
+    </message>
+    <message>
+        <source>laps.csv</source>
+        <translation>turlar.csv</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV dosyaları (*.csv);;Tüm dosyalar (*)</translation>
+    </message>
+    <message>
+        <source>The laps could not be saved to %1: %2. They are still here; choose another place.</source>
+        <translation>Turlar %1 konumuna kaydedilemedi: %2. Hâlâ buradalar; başka bir yer seçin.</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>A negative number?!</source>
@@ -461,6 +524,10 @@ sonuçlarınız yanlış olur!!</translation>
         <source>The timings are not kept</source>
         <translation>Ölçümler tutulmuyor</translation>
     </message>
+    <message>
+        <source>Some laps did not come back: their record was damaged.</source>
+        <translation>Bazı turlar geri gelmedi: kayıtları bozuktu.</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -600,10 +667,6 @@ sonuçlarınız yanlış olur!!</translation>
         <translation>Başlat, durdur, H:MM:SS, sıfırla</translation>
     </message>
     <message>
-        <source>Capture the running time</source>
-        <translation>İşleyen süreyi yakala</translation>
-    </message>
-    <message>
         <source>Start the countdown</source>
         <translation>Geri sayımı başlat</translation>
     </message>
@@ -618,6 +681,10 @@ sonuçlarınız yanlış olur!!</translation>
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Yardım</translation>
+    </message>
+    <message>
+        <source>Capture the running time as a lap; F9 shows the laps</source>
+        <translation>Geçen süreyi tur olarak yakala; F9 turları gösterir</translation>
     </message>
 </context>
 </TS>

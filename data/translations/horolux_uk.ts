@@ -247,6 +247,69 @@ See horolux(1).
     </message>
 </context>
 <context>
+    <name>LapsWindow</name>
+    <message>
+        <source>Lap</source>
+        <translation>Коло</translation>
+    </message>
+    <message>
+        <source>Lap time</source>
+        <translation>Час кола</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Проміжний</translation>
+    </message>
+    <message>
+        <source>%1..%2 (total)</source>
+        <translation>%1..%2 (разом)</translation>
+    </message>
+    <message>
+        <source>Lap %1: lap time %2, split %3</source>
+        <translation>Коло %1: час кола %2, проміжний %3</translation>
+    </message>
+    <message>
+        <source>(fastest)</source>
+        <translation>(найшвидше)</translation>
+    </message>
+    <message>
+        <source>(slowest)</source>
+        <translation>(найповільніше)</translation>
+    </message>
+    <message>
+        <source>Laps</source>
+        <translation>Кола</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Зберегти...</translation>
+    </message>
+    <message>
+        <source>Laps - %1</source>
+        <translation>Кола - %1</translation>
+    </message>
+    <message>
+        <source>After a restart, laps 1..%1 come back as their total only.</source>
+        <translation>Після перезапуску кола 1..%1 повертаються лише підсумком.</translation>
+    </message>
+    <message>
+        <source>Save the laps</source>
+        <translation>Зберегти кола</translation>
+    </message>
+    <message>
+        <source>laps.csv</source>
+        <translation>laps.csv</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Файли CSV (*.csv);;Усі файли (*)</translation>
+    </message>
+    <message>
+        <source>The laps could not be saved to %1: %2. They are still here; choose another place.</source>
+        <translation>Не вдалося зберегти кола в %1: %2. Вони досі тут; виберіть інше місце.</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>A negative number?!</source>
@@ -459,6 +522,10 @@ your results will be incorrect!!</source>
         <source>The timings are not kept</source>
         <translation>Заміри не зберігаються</translation>
     </message>
+    <message>
+        <source>Some laps did not come back: their record was damaged.</source>
+        <translation>Деякі кола не відновлено: їхній запис пошкоджено.</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -598,10 +665,6 @@ your results will be incorrect!!</source>
         <translation>Старт, стоп, H:MM:SS, скинути</translation>
     </message>
     <message>
-        <source>Capture the running time</source>
-        <translation>Засікти поточний час</translation>
-    </message>
-    <message>
         <source>Start the countdown</source>
         <translation>Запустити відлік</translation>
     </message>
@@ -616,6 +679,10 @@ your results will be incorrect!!</source>
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Довідка</translation>
+    </message>
+    <message>
+        <source>Capture the running time as a lap; F9 shows the laps</source>
+        <translation>Засікти поточний час як коло; F9 показує кола</translation>
     </message>
 </context>
 </TS>

@@ -244,6 +244,69 @@ Qt 自身的选项与任何 Qt 程序一样有效，其中包括
     </message>
 </context>
 <context>
+    <name>LapsWindow</name>
+    <message>
+        <source>Lap</source>
+        <translation>圈</translation>
+    </message>
+    <message>
+        <source>Lap time</source>
+        <translation>单圈时间</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>累计时间</translation>
+    </message>
+    <message>
+        <source>%1..%2 (total)</source>
+        <translation>%1..%2 (合计)</translation>
+    </message>
+    <message>
+        <source>Lap %1: lap time %2, split %3</source>
+        <translation>第 %1 圈：单圈时间 %2，累计时间 %3</translation>
+    </message>
+    <message>
+        <source>(fastest)</source>
+        <translation>(最快)</translation>
+    </message>
+    <message>
+        <source>(slowest)</source>
+        <translation>(最慢)</translation>
+    </message>
+    <message>
+        <source>Laps</source>
+        <translation>计圈</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>保存(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>Laps - %1</source>
+        <translation>计圈 - %1</translation>
+    </message>
+    <message>
+        <source>After a restart, laps 1..%1 come back as their total only.</source>
+        <translation>重新启动后，第 1..%1 圈只恢复合计。</translation>
+    </message>
+    <message>
+        <source>Save the laps</source>
+        <translation>保存计圈</translation>
+    </message>
+    <message>
+        <source>laps.csv</source>
+        <translation>laps.csv</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV 文件 (*.csv);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>The laps could not be saved to %1: %2. They are still here; choose another place.</source>
+        <translation>无法将计圈保存到 %1：%2。数据仍在这里；请选择其他位置。</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>A negative number?!</source>
@@ -456,6 +519,10 @@ your results will be incorrect!!</source>
         <source>The timings are not kept</source>
         <translation>计时未被保存</translation>
     </message>
+    <message>
+        <source>Some laps did not come back: their record was damaged.</source>
+        <translation>部分计圈未能恢复：其记录已损坏。</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -595,10 +662,6 @@ your results will be incorrect!!</source>
         <translation>开始、停止、H:MM:SS、复位</translation>
     </message>
     <message>
-        <source>Capture the running time</source>
-        <translation>记录正在走的时间</translation>
-    </message>
-    <message>
         <source>Start the countdown</source>
         <translation>开始倒计时</translation>
     </message>
@@ -613,6 +676,10 @@ your results will be incorrect!!</source>
     <message>
         <source>&amp;Help</source>
         <translation>帮助(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Capture the running time as a lap; F9 shows the laps</source>
+        <translation>将运行中的时间记为一圈；F9 显示计圈</translation>
     </message>
 </context>
 </TS>
