@@ -1,0 +1,60 @@
+#pragma once
+// The program's icon in the desktop's system tray (a StatusNotifierItem where
+// the desktop has a host for them), shown while something is timing.
+#include <QObject>
+#include <QPixmap>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class QMenu;
+class QSystemTrayIcon;
+
+namespace platform {
+
+class Tray {
+public:
+    Tray() = default;
+    Tray(const Tray&) = delete;
+    Tray& operator=(const Tray&) = delete;
+    virtual ~Tray() = default;
+
+    // Shows the icon with `toolTip` and, with `progress` from 0 to 1, a pie of
+    // that progress over the program's icon; a negative `progress` draws
+    // none. Only what changed is passed on to the desktop.
+    virtual void show(const QString& toolTip, double progress) = 0;
+    virtual void hide() = 0;
+    // The icon's menu, which the caller fills.
+    [[nodiscard]] virtual QMenu& menu() = 0;
+};
+
+// Qt's system tray icon. It is made at the first show(), not before: Qt asks
+// the desktop once whether it has a tray, and the desktop's panel may come
+// up after the program. Where the desktop has no tray, nothing shows, nothing
+// is said and nothing is asked again. `activated` runs when the user clicks
+// the icon.
+class QtTray final : public QObject, public Tray {
+public:
+    QtTray(QPixmap icon, std::function<void()> activated);
+    ~QtTray() override;
+    QtTray(const QtTray&) = delete;
+    QtTray& operator=(const QtTray&) = delete;
+
+    void show(const QString& toolTip, double progress) override;
+    void hide() override;
+    [[nodiscard]] QMenu& menu() override { return *menu_; }
+
+private:
+    [[nodiscard]] QPixmap drawn(int step) const;
+
+    QPixmap base_;
+    std::function<void()> activated_;
+    std::unique_ptr<QMenu> menu_;
+    QSystemTrayIcon* icon_ = nullptr;
+    bool asked_ = false; // whether the desktop has a tray: asked once
+    QString toolTip_;
+    int step_ = -2; // the pie's step as drawn; -1: no pie
+};
+
+} // namespace platform
