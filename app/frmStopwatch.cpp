@@ -375,5 +375,5 @@ void frmStopwatch::showView() {
     put(v.cdTimerEnabled, [this](bool on) { tmrCountdown->setEnabled(on); });
     put(v.validateTicked, [this](bool on) { chkCDCheck->setChecked(on); });
     put(v.validateEnabled, [this](bool on) { chkCDCheck->setEnabled(on); });
-    put(v.caption, [this](const auto& text) { setWindowTitle(qs(text)); });
+    put(v.caption, [this](const auto& /*text*/) { showTitle(); });
 }
