@@ -444,6 +444,37 @@ werden Ihre Ergebnisse falsch!!</translation>
         <source>The timings are not kept</source>
         <translation>Die Zeitmessungen werden nicht aufbewahrt</translation>
     </message>
+    <message>
+        <source>Again</source>
+        <translation>Noch einmal</translation>
+    </message>
+</context>
+<context>
+    <name>Tray</name>
+    <message>
+        <source>Window %1</source>
+        <translation>Fenster %1</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Anzeigen</translation>
+    </message>
+    <message>
+        <source>%1: %2 left</source>
+        <translation>%1: noch %2</translation>
+    </message>
+    <message>
+        <source>Countdown</source>
+        <translation>Countdown</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Stopwatch</source>
+        <translation>Stoppuhr</translation>
+    </message>
 </context>
 <context>
     <name>frmStopwatch</name>

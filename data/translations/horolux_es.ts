@@ -443,6 +443,37 @@ Si cambia el reloj ahora.....
         <source>The timings are not kept</source>
         <translation>Las mediciones no se conservan</translation>
     </message>
+    <message>
+        <source>Again</source>
+        <translation>Otra vez</translation>
+    </message>
+</context>
+<context>
+    <name>Tray</name>
+    <message>
+        <source>Window %1</source>
+        <translation>Ventana %1</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Mostrar</translation>
+    </message>
+    <message>
+        <source>%1: %2 left</source>
+        <translation>%1: quedan %2</translation>
+    </message>
+    <message>
+        <source>Countdown</source>
+        <translation>Cuenta atrás</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Stopwatch</source>
+        <translation>Cronómetro</translation>
+    </message>
 </context>
 <context>
     <name>frmStopwatch</name>

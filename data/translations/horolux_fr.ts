@@ -57,7 +57,7 @@ Options&#xa0;:
                  List the windows of every Horolux that are timing or
                  show a result, one a line, or as JSON.
 </source>
-        <translation>  --no-restore   Démarrer avec une seule fenêtre au repos ; les mesures
+        <translation>  --no-restore   Démarrer avec une seule fenêtre au repos&#xa0;; les mesures
                  enregistrées sont gardées pour un démarrage ultérieur.
   --new-window [--id TEXTE]
                  Ouvrir une nouvelle fenêtre au repos, TEXTE dans son ID.
@@ -65,8 +65,8 @@ Options&#xa0;:
                  Ouvrir une nouvelle fenêtre, son chronomètre lancé.
   --countdown MINUTES [--id TEXTE] [--validate]
                  Ouvrir une nouvelle fenêtre, un décompte de MINUTES lancé
-                 (plus de 0, au plus 1440, décimales après un point : 0.5) ;
-                 --validate coche « Vérifier le décompte ».
+                 (plus de 0, au plus 1440, décimales après un point&#xa0;: 0.5)&#xa0;;
+                 --validate coche «&#xa0;Vérifier le décompte&#xa0;».
   --press ID     Appuyer sur le bouton du chronomètre (Démarrer, Arrêt,
                  H:MM:SS ou Remise à 0) de la fenêtre dont l&apos;ID est ID.
   --capture ID   Capturer le temps qui court dans la fenêtre ID.
@@ -95,7 +95,7 @@ See horolux(1).
 </source>
         <translation>
 Les options de --new-window à --stop-countdown vont au Horolux qui tourne
-dans cette session, qui les exécute aussitôt ; si aucun ne tourne,
+dans cette session, qui les exécute aussitôt&#xa0;; si aucun ne tourne,
 celui-ci démarre et ouvre la nouvelle fenêtre.
 
 Les mesures en cours sont enregistrées dans $XDG_STATE_HOME/horolux (par
@@ -117,7 +117,7 @@ Voir horolux(1).
     </message>
     <message>
         <source>&apos;--%1&apos; is given more than once.</source>
-        <translation>« --%1 » est donné plus d&apos;une fois.</translation>
+        <translation>«&#xa0;--%1&#xa0;» est donné plus d&apos;une fois.</translation>
     </message>
     <message>
         <source>Give one of --new-window, --stopwatch, --countdown, --press, --capture, --stop-countdown and --list at a time.</source>
@@ -142,32 +142,32 @@ Voir horolux(1).
     <message>
         <source>%1: cannot open the display %2; run it in a desktop session, with -platform offscreen, or under xvfb-run.
 </source>
-        <translation>%1 : impossible d&apos;ouvrir l&apos;affichage %2 ; lancez-le dans une session de bureau, avec -platform offscreen ou avec xvfb-run.
+        <translation>%1&#xa0;: impossible d&apos;ouvrir l&apos;affichage %2&#xa0;; lancez-le dans une session de bureau, avec -platform offscreen ou avec xvfb-run.
 </translation>
     </message>
     <message>
         <source>Horolux waits for an answer in one of its windows: answer it, then try again.</source>
-        <translation>Horolux attend une réponse dans une de ses fenêtres : répondez-y, puis réessayez.</translation>
+        <translation>Horolux attend une réponse dans une de ses fenêtres&#xa0;: répondez-y, puis réessayez.</translation>
     </message>
     <message>
         <source>No window of Horolux has the I.D. &apos;%1&apos;.</source>
-        <translation>Aucune fenêtre de Horolux n&apos;a l&apos;ID « %1 ».</translation>
+        <translation>Aucune fenêtre de Horolux n&apos;a l&apos;ID «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>%1 windows have the I.D. &apos;%2&apos;: give one of them another I.D.</source>
-        <translation>%1 fenêtres ont l&apos;ID « %2 » : donnez un autre ID à l&apos;une d&apos;elles.</translation>
+        <translation>%1 fenêtres ont l&apos;ID «&#xa0;%2&#xa0;»&#xa0;: donnez un autre ID à l&apos;une d&apos;elles.</translation>
     </message>
     <message>
         <source>The stopwatch of the window &apos;%1&apos; is not running: nothing to capture.</source>
-        <translation>Le chronomètre de la fenêtre « %1 » ne tourne pas : rien à capturer.</translation>
+        <translation>Le chronomètre de la fenêtre «&#xa0;%1&#xa0;» ne tourne pas&#xa0;: rien à capturer.</translation>
     </message>
     <message>
         <source>No countdown runs in the window &apos;%1&apos;.</source>
-        <translation>Aucun décompte ne tourne dans la fenêtre « %1 ».</translation>
+        <translation>Aucun décompte ne tourne dans la fenêtre «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>No Horolux is running in this session, so no window has the I.D. &apos;%1&apos;.</source>
-        <translation>Aucun Horolux ne tourne dans cette session ; aucune fenêtre n&apos;a donc l&apos;ID « %1 ».</translation>
+        <translation>Aucun Horolux ne tourne dans cette session&#xa0;; aucune fenêtre n&apos;a donc l&apos;ID «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>countdown %1 left, ends at %2</source>
@@ -191,27 +191,27 @@ Voir horolux(1).
     </message>
     <message>
         <source> (Horolux not running: comes back at its next start)</source>
-        <translation> (Horolux ne tourne pas : revient à son prochain démarrage)</translation>
+        <translation> (Horolux ne tourne pas&#xa0;: revient à son prochain démarrage)</translation>
     </message>
     <message>
         <source>No countdown length: give the minutes, such as 5 or 0.5.</source>
-        <translation>Pas de durée de décompte : donnez les minutes, comme 5 ou 0.5.</translation>
+        <translation>Pas de durée de décompte&#xa0;: donnez les minutes, comme 5 ou 0.5.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; has a decimal comma: write the minutes with a point, as in 1.5.</source>
-        <translation>« %1 » a une virgule décimale : écrivez les minutes avec un point, comme 1.5.</translation>
+        <translation>«&#xa0;%1&#xa0;» a une virgule décimale&#xa0;: écrivez les minutes avec un point, comme 1.5.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a number of minutes (such as 5 or 0.5).</source>
-        <translation>« %1 » n&apos;est pas un nombre de minutes (comme 5 ou 0.5).</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nombre de minutes (comme 5 ou 0.5).</translation>
     </message>
     <message>
         <source>%1 minutes is longer than a countdown can run: 1440 minutes (24 hours) at most.</source>
-        <translation>%1 minutes dépasse ce qu&apos;un décompte peut durer : 1440 minutes (24 heures) au plus.</translation>
+        <translation>%1 minutes dépasse ce qu&apos;un décompte peut durer&#xa0;: 1440 minutes (24 heures) au plus.</translation>
     </message>
     <message>
         <source>%1 minutes: a countdown needs a length above 0 minutes.</source>
-        <translation>%1 minutes : un décompte doit durer plus de 0 minute.</translation>
+        <translation>%1 minutes&#xa0;: un décompte doit durer plus de 0 minute.</translation>
     </message>
     <message>
         <source>The I.D. is longer than the %1 characters the I.D. box holds.</source>
@@ -223,7 +223,7 @@ Voir horolux(1).
     </message>
     <message>
         <source>No I.D.: name the window by the text in its I.D. box.</source>
-        <translation>Pas d&apos;ID : désignez la fenêtre par le texte de son champ ID.</translation>
+        <translation>Pas d&apos;ID&#xa0;: désignez la fenêtre par le texte de son champ ID.</translation>
     </message>
     <message>
         <source>The running Horolux did not answer (%1).</source>
@@ -442,6 +442,37 @@ vos résultats seront faux&#xa0;!!</translation>
     <message>
         <source>The timings are not kept</source>
         <translation>Les mesures ne sont pas conservées</translation>
+    </message>
+    <message>
+        <source>Again</source>
+        <translation>Encore</translation>
+    </message>
+</context>
+<context>
+    <name>Tray</name>
+    <message>
+        <source>Window %1</source>
+        <translation>Fenêtre %1</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Afficher</translation>
+    </message>
+    <message>
+        <source>%1: %2 left</source>
+        <translation>%1&#xa0;: encore %2</translation>
+    </message>
+    <message>
+        <source>Countdown</source>
+        <translation>Décompte</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Stopwatch</source>
+        <translation>Chrono</translation>
     </message>
 </context>
 <context>
