@@ -4,6 +4,12 @@
 #include <QPainter>
 #include <QSystemTrayIcon>
 
+#if HOROLUX_LINUX_DESKTOP
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#endif
+
 #include <cmath>
 #include <utility>
 
@@ -16,6 +22,11 @@ constexpr int kIconSize = 32;
 constexpr int kSixteenthsPerDegree = 16;
 constexpr int kFullCircle = 360;
 constexpr int kTwelveOClock = 90;
+#if HOROLUX_LINUX_DESKTOP
+// How long the desktop's tray watcher may take to answer before it counts as
+// having no tray: Qt's own check waits for it without a limit a window can bear.
+constexpr int kWatcherAnswerMs = 2000;
+#endif
 } // namespace
 
 QtTray::QtTray(QPixmap icon, std::function<void()> activated)
@@ -42,38 +53,72 @@ QPixmap QtTray::drawn(int step) const {
 }
 
 void QtTray::show(const QString& toolTip, double progress) {
-    if (icon_ == nullptr) {
-        if (std::exchange(asked_, true) || !QSystemTrayIcon::isSystemTrayAvailable()) {
-            return;
-        }
-        icon_ = new QSystemTrayIcon(this);
-        icon_->setContextMenu(menu_.get());
-        connect(icon_, &QSystemTrayIcon::activated, this,
-                [this](QSystemTrayIcon::ActivationReason reason) {
-                    if (reason == QSystemTrayIcon::Trigger ||
-                        reason == QSystemTrayIcon::DoubleClick) {
-                        activated_();
-                    }
-                });
+    wanted_ = {true, toolTip, progress < 0.0 ? -1 : static_cast<int>(progress * kPieSteps)};
+    if (!std::exchange(asked_, true)) {
+        ask();
     }
-    const int step = progress < 0.0 ? -1 : static_cast<int>(std::floor(progress * kPieSteps));
-    if (step != step_) {
-        step_ = step;
-        icon_->setIcon(QIcon(drawn(step)));
-    }
-    if (toolTip != toolTip_) {
-        toolTip_ = toolTip;
-        icon_->setToolTip(toolTip);
-    }
-    if (!icon_->isVisible()) {
-        icon_->show();
-    }
+    apply();
 }
 
 void QtTray::hide() {
-    if (icon_ != nullptr && icon_->isVisible()) {
-        icon_->hide();
+    wanted_.shown = false;
+    apply();
+}
+
+void QtTray::ask() {
+#if HOROLUX_LINUX_DESKTOP
+    // Where a watcher owns its name, it is asked first, without waiting: one
+    // that answers late (or not) would make Qt's check hang the window.
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (bus.isConnected()) {
+        const QString watcher = QStringLiteral("org.kde.StatusNotifierWatcher");
+        QDBusMessage get = QDBusMessage::createMethodCall(
+            watcher, QStringLiteral("/StatusNotifierWatcher"),
+            QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
+        get << watcher << QStringLiteral("IsStatusNotifierHostRegistered");
+        get.setAutoStartService(false);
+        auto* call = new QDBusPendingCallWatcher(bus.asyncCall(get, kWatcherAnswerMs), this);
+        connect(call, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* c) {
+            c->deleteLater();
+            if (c->reply().errorName() != QLatin1String("org.freedesktop.DBus.Error.NoReply")) {
+                make();
+            }
+        });
+        return;
     }
+#endif
+    make();
+}
+
+void QtTray::make() {
+    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
+        return;
+    }
+    icon_ = new QSystemTrayIcon(this);
+    icon_->setContextMenu(menu_.get());
+    connect(icon_, &QSystemTrayIcon::activated, this,
+            [this](QSystemTrayIcon::ActivationReason reason) {
+                if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick) {
+                    activated_();
+                }
+            });
+    apply();
+}
+
+void QtTray::apply() {
+    if (icon_ == nullptr) {
+        return;
+    }
+    if (wanted_.shown && wanted_.step != shown_.step) {
+        icon_->setIcon(QIcon(drawn(wanted_.step)));
+    }
+    if (wanted_.shown && wanted_.toolTip != shown_.toolTip) {
+        icon_->setToolTip(wanted_.toolTip);
+    }
+    if (wanted_.shown != shown_.shown) {
+        icon_->setVisible(wanted_.shown);
+    }
+    shown_ = wanted_.shown ? wanted_ : Look{false, shown_.toolTip, shown_.step};
 }
 
 } // namespace platform

@@ -31,9 +31,9 @@ public:
 
 // Qt's system tray icon. It is made at the first show(), not before: Qt asks
 // the desktop once whether it has a tray, and the desktop's panel may come
-// up after the program. Where the desktop has no tray, nothing shows, nothing
-// is said and nothing is asked again. `activated` runs when the user clicks
-// the icon.
+// up after the program. Where the desktop has no tray, or its tray does not
+// answer within two seconds, nothing shows, nothing is said and nothing is
+// asked again. `activated` runs when the user clicks the icon.
 class QtTray final : public QObject, public Tray {
 public:
     QtTray(QPixmap icon, std::function<void()> activated);
@@ -46,15 +46,23 @@ public:
     [[nodiscard]] QMenu& menu() override { return *menu_; }
 
 private:
+    struct Look {
+        bool shown = false;
+        QString toolTip;
+        int step = -2; // the pie's step; -1: none; -2: not yet drawn
+    };
+    void ask();   // whether the desktop has a tray, without waiting for it
+    void make();  // the icon, where it has
+    void apply(); // what changed of the look wanted, to the icon
     [[nodiscard]] QPixmap drawn(int step) const;
 
     QPixmap base_;
     std::function<void()> activated_;
     std::unique_ptr<QMenu> menu_;
     QSystemTrayIcon* icon_ = nullptr;
-    bool asked_ = false; // whether the desktop has a tray: asked once
-    QString toolTip_;
-    int step_ = -2; // the pie's step as drawn; -1: no pie
+    bool asked_ = false;
+    Look wanted_; // as the last show() or hide() asked
+    Look shown_;  // as the icon shows it
 };
 
 } // namespace platform

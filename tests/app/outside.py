@@ -1,10 +1,10 @@
 #!/usr/bin/python3
-# Seen outside the window, the real program on a private X server with openbox
-# and a private session bus (through private_bus.py --session --mock
-# notification_daemon --drop-sys-time):   outside.py HOROLUX WATCHER
-# Two countdowns from the command line: the tray item as a host reads it, the
-# taskbar entry's progress, the urgency of the window that finished behind the
-# other, the finish notification's "Again", and all of it gone at the end.
+# Seen outside the window, the real program on a private X server (through
+# xvfb-run) with openbox and a private session bus (through private_bus.py
+# --session --mock notification_daemon --drop-sys-time):  outside.py HOROLUX WATCHER
+# Two countdowns: the tray item as a host reads it, the taskbar entry's
+# progress, the urgency of the window that finished behind the other, the
+# notification's "Again", and all of it gone at the end.
 import json
 import os
 import re
@@ -16,122 +16,67 @@ import time
 
 import dbus
 
-SKIP = 77
 failures = []
 
 
-def check(ok, what):
-    if not ok:
-        failures.append(what)
-        print(f'FAIL: {what}', flush=True)
+def check(ok, what, shown=''):
+    print(f'{"ok" if ok else "FAIL"}: {what} {shown}', flush=True)
+    failures.extend([] if ok else [what])
 
 
-def wait_for(what, predicate, seconds=20):
+def wait_for(what, predicate, seconds=30):
     deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        found = predicate()
-        if found:
-            return found
+    while not (found := predicate()) and time.monotonic() < deadline:
         time.sleep(0.1)
-    check(False, f'timed out waiting for {what}')
-    return None
+    check(found, what)
+    return found
 
 
 def main():
-    horolux, watcher_script = sys.argv[1], sys.argv[2]
-    for tool in ('Xvfb', 'openbox', 'xprop'):
-        if shutil.which(tool) is None:
-            print(f'SKIP: {tool} is missing')
-            sys.exit(SKIP)
+    horolux, watcher = sys.argv[1], sys.argv[2]
+    if not all(shutil.which(tool) for tool in ('openbox', 'xprop')):
+        sys.exit(print('SKIP: openbox or xprop is missing') or 77)
     work = tempfile.mkdtemp(prefix='horolux-outside-')
-    env = dict(os.environ, XDG_STATE_HOME=f'{work}/state', XDG_CONFIG_HOME=f'{work}/config',
-               QT_QPA_PLATFORM='xcb')
-    env.pop('WAYLAND_DISPLAY', None)
-    log_path = f'{work}/watcher.log'
-    processes = []
-    with open(f'{work}/display', 'w+', encoding='ascii') as display:
-        processes.append(subprocess.Popen(
-            ['Xvfb', '-displayfd', str(display.fileno()), '-nolisten', 'tcp', '-screen', '0',
-             '1280x1024x24'], pass_fds=[display.fileno()], stderr=subprocess.DEVNULL))
-        number = wait_for('Xvfb', lambda: (display.seek(0), display.read().strip())[1])
-    env['DISPLAY'] = f':{number}'
-    processes.append(subprocess.Popen(['openbox'], env=env, stderr=subprocess.DEVNULL))
-    processes.append(subprocess.Popen(['/usr/bin/python3', watcher_script, log_path], env=env))
-    entries = lambda: [json.loads(line) for line in open(log_path, encoding='utf-8')]
-    wait_for('the watcher', lambda: os.path.exists(log_path) and entries())
-    bus = dbus.bus.BusConnection(os.environ['DBUS_SESSION_BUS_ADDRESS'])
-    mock = bus.get_object('org.freedesktop.Notifications', '/org/freedesktop/Notifications')
-    run = lambda *args: subprocess.run([horolux, *args], env=env, capture_output=True, text=True,
-                                       timeout=30, check=False)
-    xprop = lambda *args: subprocess.run(['xprop', *args], env=env, capture_output=True,
-                                         text=True, check=False).stdout
-
-    def window(title):
-        ids = re.findall(r'0x[0-9a-f]+', xprop('-root', '_NET_CLIENT_LIST'))
-        for wid in ids:
-            if f'"{title}' in xprop('-id', wid, '_NET_WM_NAME'):
-                return wid
-        return None
-
+    env, log = dict(os.environ, XDG_STATE_HOME=f'{work}/state', QT_QPA_PLATFORM='xcb'), f'{work}/log'
+    servers = [subprocess.Popen(['openbox'], env=env, stderr=subprocess.DEVNULL),
+               subprocess.Popen(['/usr/bin/python3', watcher, log], env=env)]
+    entries = lambda key: [e[key] for e in map(json.loads, open(log, encoding='utf-8')) if key in e]
+    mock = dbus.Interface(dbus.SessionBus().get_object('org.freedesktop.Notifications',
+                          '/org/freedesktop/Notifications'), 'org.freedesktop.DBus.Mock')
+    run = lambda *args: subprocess.run(args, env=env, capture_output=True, text=True).stdout
+    window = lambda title: next((w for w in re.findall(r'0x[0-9a-f]+', run(
+        'xprop', '-root', '_NET_CLIENT_LIST')) if title in run('xprop', '-id', w, 'WM_NAME')), None)
     try:
+        wait_for('the watcher', lambda: os.path.exists(log) and entries('ready'))
         # The first start carries its verb out itself; the second goes to it.
-        processes.append(subprocess.Popen([horolux, '--countdown', '0.1', '--id', 'Egg'], env=env))
-        egg = wait_for('the Egg window', lambda: window('Egg - '))
-        check(run('--countdown', '0.2', '--id', 'Oven').returncode == 0, '--countdown Oven')
-        oven = wait_for('the Oven window', lambda: window('Oven - '))
-        # The tray item while both run, as the host reads it.
-        both = lambda: [e for e in entries() if 'Egg: ' in json.dumps(e.get('properties'))
-                        and 'Oven: ' in json.dumps(e.get('properties'))]
-        item = wait_for('a tray item listing both countdowns', both)
-        print('tray item:', json.dumps(item and item[-1]), flush=True)
-        pixmaps = item[-1]['properties']['IconPixmap'] if item else []
-        check(pixmaps and pixmaps[0][:2] == [32, 32] and pixmaps[0][2] == 32 * 32 * 4,
-              f'the icon: {pixmaps}')
-        # Egg finishes behind Oven: its window asks for attention.
-        wait_for('the finish notification', lambda: [c for c in mock.GetCalls(
-            dbus_interface='org.freedesktop.DBus.Mock') if c[1] == 'Notify'])
-        active = xprop('-root', '_NET_ACTIVE_WINDOW')
-        state = xprop('-id', egg, '_NET_WM_STATE', 'WM_HINTS')
-        print(f'active: {active.strip()} (Oven {oven}, Egg {egg})\nEgg: {state}', flush=True)
-        check('DEMANDS_ATTENTION' in state or 'urgency' in state.lower(), 'Egg is not urgent')
-        # The notification: critical, with "Again", which runs Egg once more.
-        calls = [c for c in mock.GetCalls(dbus_interface='org.freedesktop.DBus.Mock')
-                 if c[1] == 'Notify']
-        summary, actions, hints = calls[-1][2][3], list(calls[-1][2][5]), calls[-1][2][6]
-        print(f'notification: {summary!r} {actions} urgency={int(hints["urgency"])}', flush=True)
-        check('Egg' in summary and 'again' in actions and int(hints['urgency']) == 2,
-              'the finish notification')
-        # The mock numbers new notifications from 1.
-        shown = calls[-1][2][1] or sum(1 for c in calls if not c[2][1])
+        servers.append(subprocess.Popen([horolux, '--countdown', '0.1', '--id', 'Egg'], env=env))
+        egg = wait_for('the Egg window titled', lambda: window('"Egg - 0:00:0'))
+        run(horolux, '--countdown', '0.2', '--id', 'Oven')
+        oven = wait_for('the Oven window titled', lambda: window('"Oven - 0:00:'))
+        item = wait_for('a tray item listing both', lambda: [i for i in entries('item') if re.search(
+            r'Egg: 0:0\d left\\nOven: 0:\d\d left', json.dumps(i))])
+        check(item[-1]['IconPixmap'][0] == [32, 32, 4096], 'the tray item', json.dumps(item[-1]))
+        notice = wait_for('the notice', lambda: [c[2] for c in mock.GetCalls() if c[1] == 'Notify'])
+        check('DEMANDS_ATTENTION' in run('xprop', '-id', egg, '_NET_WM_STATE'), 'Egg is urgent',
+              f'(Egg {egg}, Oven {oven}) ' + run('xprop', '-root', '_NET_ACTIVE_WINDOW'))
+        check('Egg' in notice[-1][3] and 'again' in notice[-1][5] and notice[-1][6]['urgency'] == 2,
+              'the finish notice', f'{notice[-1][3]} {list(map(str, notice[-1][5]))} critical')
         mock.EmitSignal('org.freedesktop.Notifications', 'ActionInvoked', 'us',
-                        [dbus.UInt32(shown), 'again'], dbus_interface='org.freedesktop.DBus.Mock')
-        listed = lambda: {w['id']: w for w in json.loads(run('--list', '--json').stdout)['windows']}
-        again = wait_for('Egg running again', lambda: listed().get('Egg', {}).get(
-            'countdown', {}).get('state') == 'running' and listed()['Egg'])
-        print('after Again:', json.dumps(again), flush=True)
-        check(again and again['countdown']['secondsLeft'] >= 4, f'Egg again: {again}')
-        # Nothing runs any more: the taskbar entry cleared, the tray item gone.
-        wait_for('the tray item to go', lambda: [e for e in entries() if 'gone' in e], 30)
-        launcher = [e['launcher'] for e in entries() if 'launcher' in e]
-        print('launcher entry:', json.dumps(launcher), flush=True)
-        check(all(uri == 'application://org.horolux.Horolux.desktop' for uri, _ in launcher),
-              'the launcher entry\'s uri')
+                        [dbus.UInt32(len(notice)), 'again'])  # the mock numbers them from 1
+        wait_for('Egg running again', lambda: 'Egg: countdown 0:00:0' in run(horolux, '--list'))
+        wait_for('the tray item to go', lambda: entries('gone'), 40)
+        launcher = entries('launcher')
         progress = [p['progress'] for _, p in launcher if p['progress-visible']]
-        check(any(a < b for a, b in zip(progress, progress[1:])), 'no rising progress')
-        check(any(p['count'] == 2 for _, p in launcher), 'never two countdowns counted')
-        check(launcher and not launcher[-1][1]['progress-visible'] and
-              launcher[-1][1]['count'] == 0, 'the taskbar entry was not cleared at the end')
+        check(any(a < b for a, b in zip(progress, progress[1:])), 'rising progress', progress)
+        check(any(p['count'] == 2 for _, p in launcher), 'two countdowns counted')
+        check(launcher[-1] == ['application://org.horolux.Horolux.desktop', {'progress': 0.0,
+              'progress-visible': 0, 'count': 0, 'count-visible': 0}], 'cleared', launcher[-1])
     finally:
-        for process in reversed(processes):
+        for process in reversed(servers):
             process.terminate()
-            try:
-                process.wait(timeout=5)
-            except subprocess.TimeoutExpired:
-                process.kill()
+            process.wait()
         shutil.rmtree(work, ignore_errors=True)
-    if failures:
-        sys.exit(1)
-    print('outside.py: the tray, the taskbar entry, the urgency and "Again" held')
+    sys.exit(1 if failures else 0)
 
 
 if __name__ == '__main__':

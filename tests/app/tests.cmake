@@ -79,7 +79,7 @@ if(HOROLUX_LINUX_DESKTOP)
     script_test(app.outside_program
         /usr/bin/python3 ${CMAKE_CURRENT_LIST_DIR}/../support/private_bus.py
         --session --mock notification_daemon --parameters "{\"capabilities\": \"body actions\"}"
-        --drop-sys-time --
+        --drop-sys-time -- xvfb-run -a -s "-nolisten tcp"
         /usr/bin/python3 ${CMAKE_CURRENT_LIST_DIR}/outside.py $<TARGET_FILE:horolux>
         ${CMAKE_CURRENT_LIST_DIR}/../support/sni_watcher.py)
 endif()

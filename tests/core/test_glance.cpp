@@ -1,36 +1,25 @@
 // What shows of the windows outside them: the title with the I.D., the tray's
-// lines, the count and progress on the taskbar, and the length "Again" runs.
-#include "core/countdown.h"
+// lines, the count and progress on the taskbar.
 #include "core/glance.h"
 
 #include <QTest>
 
 namespace {
 
-constexpr double kNow = 1000.0; // the boot-time clock's reading now
-const core::RestoreClock now{QStringLiteral("boot"), kNow, 1'700'000'000'000};
-
-// A window per item: "c<left>/<length>" a countdown, "s<elapsed>" a stopwatch,
-// after "<I.D.>=" where one is typed.
+// A window per item at boot-time reading 1000: "c<left>/<length>" a countdown,
+// "s<elapsed>" a stopwatch, after "<I.D.>=" where one is typed.
 std::vector<core::WindowRecord> windows(const QString& spec) {
     std::vector<core::WindowRecord> records;
     for (const QString& item : spec.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        core::WindowRecord r;
-        QString what = item;
-        if (item.contains(QLatin1Char('='))) {
-            r.identification = item.section(QLatin1Char('='), 0, 0);
-            what = item.section(QLatin1Char('='), 1);
-        }
-        const QStringList n = what.mid(1).split(QLatin1Char('/'));
-        if (what.startsWith(QLatin1Char('c'))) {
-            r.countdownRunning = true;
-            r.countdownEnd = {kNow + n[0].toDouble(), QStringLiteral("boot"), 0};
-            r.countdownSeconds = n.value(1).toDouble();
-        } else {
-            r.stopwatch = core::WindowRecord::Stopwatch::Running;
-            r.started = {kNow - n[0].toDouble(), QStringLiteral("boot"), 0};
-        }
-        records.push_back(r);
+        core::WindowRecord& r = records.emplace_back();
+        r.identification = item.section(QLatin1Char('='), -2, -2);
+        const QString what = item.section(QLatin1Char('='), -1);
+        const double n = what.mid(1).section(QLatin1Char('/'), 0, 0).toDouble();
+        r.countdownRunning = what.startsWith(QLatin1Char('c'));
+        r.countdownEnd = {1000 + n, QStringLiteral("boot"), 0};
+        r.countdownSeconds = what.section(QLatin1Char('/'), 1).toDouble();
+        r.stopwatch = r.countdownRunning ? r.stopwatch : core::WindowRecord::Stopwatch::Running;
+        r.started = {1000 - n, QStringLiteral("boot"), 0};
     }
     return records;
 }
@@ -45,17 +34,15 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("title");
         const QString idle = QString::fromUtf8(core::kIdleCaption.data());
-        QTest::newRow("counting") << "Oven"
-                                  << "0:04:32"
-                                  << "Oven - 0:04:32";
-        QTest::newRow("idle") << "Oven" << idle << "Oven - " + idle;
-        QTest::newRow("blanks around") << "  Oven "
-                                       << "0:00:01"
-                                       << "Oven - 0:00:01";
-        QTest::newRow("no I.D.") << ""
-                                 << "0:00:58"
-                                 << "0:00:58";
-        QTest::newRow("blank I.D.") << "   " << idle << idle;
+        const QString rows[][3] = {{"Oven", "0:04:32", "Oven - 0:04:32"},
+                                   {"Oven", idle, "Oven - " + idle},
+                                   {"  Oven ", "0:00:01", "Oven - 0:00:01"},
+                                   {"", "0:00:58", "0:00:58"},
+                                   {"   ", idle, idle}};
+        for (const auto& row : rows) {
+            QTest::addRow("%s|%s", qPrintable(row[0]), qPrintable(row[1]))
+                << row[0] << row[1] << row[2];
+        }
     }
     void title() {
         QFETCH(QString, id);
@@ -63,62 +50,35 @@ private slots:
         QTEST(core::windowTitle(id, caption.toStdString()), "title");
     }
 
+    // The windows; the lines; running, countdowns, progress in %, the next look in ms.
     void glance_data() {
         QTest::addColumn<QString>("spec");
         QTest::addColumn<QString>("lines");
-        QTest::addColumn<int>("running");
-        QTest::addColumn<int>("countdowns");
-        QTest::addColumn<double>("progress");
-        QTest::addColumn<int>("nextLookMs");
-        QTest::newRow("nothing") << ""
-                                 << "" << 0 << 0 << 0.0 << 1000;
-        QTest::newRow("one countdown") << "Oven=c272.25/600"
-                                       << "Oven: 4:32 left" << 1 << 1 << 0.54 << 300;
-        QTest::newRow("over an hour, no I.D.") << "c3725/7200"
-                                               << "Countdown: 1:02:05 left" << 1 << 1 << 0.48 << 50;
-        QTest::newRow("the one ending first sets the progress")
-            << "Long=c500/1000 Short=c10/40"
-            << "Long: 8:20 left|Short: 0:10 left" << 2 << 2 << 0.75 << 50;
-        QTest::newRow("length not kept") << "c30"
-                                         << "Countdown: 0:30 left" << 1 << 1 << 0.0 << 50;
-        QTest::newRow("stopwatches")
-            << "Run=s723.45 s3725.5"
-            << "Run: 12:03.45|Stopwatch: 1:02:05.50" << 2 << 0 << 0.0 << 1000;
-        QTest::newRow("ended countdown is not running")
-            << "c-1/60 s1"
-            << "Stopwatch: 0:01.00" << 1 << 0 << 0.0 << 1000;
+        QTest::addColumn<QString>("numbers");
+        const char* const rows[][3] = {
+            {"", "", "0 0 0 1000"},
+            {"Oven=c272.25/600", "Oven: 4:32 left", "1 1 54 300"},
+            {"c3725/7200", "Countdown: 1:02:05 left", "1 1 48 50"},
+            {"L=c500/1000 S=c10/40", "L: 8:20 left|S: 0:10 left", "2 2 75 50"}, // the first to end
+            {"c30", "Countdown: 0:30 left", "1 1 0 50"},                        // no length kept
+            {"Run=s723.45 s3725.5", "Run: 12:03.45|Stopwatch: 1:02:05.50", "2 0 0 1000"},
+            {"c-1/60 s1", "Stopwatch: 0:01.00", "1 0 0 1000"}}; // ended
+        for (const auto& row : rows) {
+            QTest::newRow(row[0]) << row[0] << row[1] << row[2];
+        }
     }
     void glance() {
         QFETCH(QString, spec);
         const core::Glance g = core::glance(
-            windows(spec), now, [](const char*, const char* e) { return QString::fromUtf8(e); });
+            windows(spec), {QStringLiteral("boot"), 1000, 0},
+            [](const char* /*context*/, const char* e) { return QString::fromUtf8(e); });
         QTEST(g.lines.join(QLatin1Char('|')), "lines");
-        QTEST(g.running, "running");
-        QTEST(g.countdowns, "countdowns");
-        QTEST(g.progress, "progress");
-        QTEST(g.nextLookMs, "nextLookMs");
-    }
-
-    void again_data() {
-        QTest::addColumn<QString>("minutes");
-        QTest::addColumn<QString>("again");
-        QTest::newRow("whole") << "5"
-                               << "5";
-        QTest::newRow("tenth") << "0.1"
-                               << "0.1";
-        QTest::newRow("typed long") << "2.50000"
-                                    << "2.5";
-        QTest::newRow("a day") << "1440"
-                               << "1440";
-        QTest::newRow("narrowed") << "0.123456789"
-                                  << "0.12345679";
-    }
-    void again() {
-        QFETCH(QString, minutes);
-        const core::Single seconds = core::Countdown::lengthSeconds(minutes.toStdString());
-        const std::string text = core::Countdown::minutesText(seconds);
-        QTEST(QString::fromStdString(text), "again");
-        QCOMPARE(core::Countdown::lengthSeconds(text), seconds);
+        QTEST(QStringLiteral("%1 %2 %3 %4")
+                  .arg(g.running)
+                  .arg(g.countdowns)
+                  .arg(qRound(g.progress * 100))
+                  .arg(g.nextLookMs),
+              "numbers");
     }
 };
 
