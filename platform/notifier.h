@@ -35,7 +35,7 @@ public:
     // The next show() also offers the action "Again", which runs `again` from
     // the event loop when the user picks it (where the desktop offers
     // actions); the show after that offers it only if asked anew.
-    virtual void offerAgain(std::function<void()> again) { static_cast<void>(again); }
+    virtual void offerAgain(std::function<void()> /*again*/) {}
 };
 
 // Where the program has no desktop notifications: shows nothing.
