@@ -35,6 +35,8 @@ public:
     // The next show() also offers the action "Again", which runs `again` from
     // the event loop when the user picks it (where the desktop offers
     // actions); the show after that offers it only if asked anew.
+    // By value: a notifier that offers actions keeps it.
+    // NOLINTNEXTLINE(performance-unnecessary-value-param)
     virtual void offerAgain(std::function<void()> /*again*/) {}
 };
 
