@@ -8,9 +8,9 @@ namespace {
 
 // A window per item at boot-time reading 1000: "c<left>/<length>" a countdown,
 // "s<elapsed>" a stopwatch, after "<I.D.>=" where one is typed.
-std::vector<core::WindowRecord> windows(const QString& spec) {
+std::vector<core::WindowRecord> windows(const QString& given) {
     std::vector<core::WindowRecord> records;
-    for (const QString& item : spec.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+    for (const QString& item : given.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         core::WindowRecord& r = records.emplace_back();
         r.identification = item.section(QLatin1Char('='), -2, -2);
         const QString what = item.section(QLatin1Char('='), -1);
@@ -51,7 +51,7 @@ private slots:
 
     // The windows; the lines; running, countdowns, progress in %, the next look in ms.
     void glance_data() {
-        QTest::addColumn<QString>("spec");
+        QTest::addColumn<QString>("given");
         QTest::addColumn<QString>("lines");
         QTest::addColumn<QString>("numbers");
         const char* const rows[][3] = {
@@ -67,9 +67,9 @@ private slots:
         }
     }
     void glance() {
-        QFETCH(QString, spec);
+        QFETCH(QString, given);
         const core::Glance g = core::glance(
-            windows(spec), {QStringLiteral("boot"), 1000, 0},
+            windows(given), {QStringLiteral("boot"), 1000, 0},
             [](const char* /*context*/, const char* e) { return QString::fromUtf8(e); });
         QTEST(g.lines.join(QLatin1Char('|')), "lines");
         QTEST(QString::asprintf("%d %d %d %d", g.running, g.countdowns, qRound(g.progress * 100),
