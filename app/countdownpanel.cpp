@@ -6,6 +6,7 @@
 
 #include "platform/timer.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -47,7 +48,22 @@ void frmStopwatch::countdownFinished() {
     if (std::exchange(quietFinish_, false) || isActiveWindow()) {
         return;
     }
+    // The taskbar entry marked until the user comes to the window.
+    QApplication::alert(this);
+    notifier_->offerAgain([this] {
+        noticeStays_ = false;
+        countdownAgain();
+    });
     notify(core::Countdown::finishNotice(Text1->text().toStdString()), false);
+}
+
+void frmStopwatch::countdownAgain() {
+    if (tmrCountdown->isEnabled() || settingClock_) {
+        return;
+    }
+    timer_.view.minutes = core::Countdown::minutesText(timer_.state.sngCDSeconds);
+    showView();
+    dispatch(&frmStopwatch::cmdCountdown_Click);
 }
 
 void frmStopwatch::notify(const core::Countdown::Notice& notice, bool stays) {
@@ -56,11 +72,7 @@ void frmStopwatch::notify(const core::Countdown::Notice& notice, bool stays) {
                     [this] {
                         // The notification picked: this window comes to the front.
                         noticeStays_ = false;
-                        if (isMinimized()) {
-                            showNormal();
-                        }
-                        raise();
-                        activateWindow();
+                        bringToFront();
                     });
 }
 

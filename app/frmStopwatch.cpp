@@ -401,7 +401,7 @@ void frmStopwatch::showView() {
     put(v.cdTimerEnabled, [this](bool on) { tmrCountdown->setEnabled(on); });
     put(v.validateTicked, [this](bool on) { chkCDCheck->setChecked(on); });
     put(v.validateEnabled, [this](bool on) { chkCDCheck->setEnabled(on); });
-    put(v.caption, [this](const auto& text) { setWindowTitle(qs(text)); });
+    put(v.caption, [this](const auto& /*text*/) { showTitle(); });
     if (lapsWindow_ != nullptr) {
         lapsWindow_->follow();
     }

@@ -59,6 +59,12 @@ public:
     void startFromOutside(const core::Verb& verb);
     bool pressFromOutside(core::Verb::Kind kind);
     [[nodiscard]] QString identification() const;
+    // Shows the window, restored if minimized, in front and active: a click
+    // on the tray icon or its menu, or on a notification.
+    void bringToFront();
+    // The countdown that finished last, once more: the minutes box set to its
+    // length and "Countdown" clicked. Nothing while a countdown runs.
+    void countdownAgain();
     // A handler of this window waits for the clock setter.
     [[nodiscard]] bool settingClock() const { return settingClock_; }
     // Opens this window's laps window, or brings it to the front (F9); a
@@ -96,6 +102,8 @@ private:
     // While the window cannot be seen the stopwatch's display is not kept
     // current (app/unseen.cpp).
     void holdTicksWhileUnseen();
+    // The title: the caption after the I.D., where one is typed.
+    void showTitle();
 
     // Calls a handler from the event loop: an untrapped error ends the event
     // there instead of crossing the loop. Every call from an event passes

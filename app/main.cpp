@@ -2,6 +2,7 @@
 #include "application.h"
 #include "commandline.h"
 #include "frmStopwatch.h"
+#include "outside.h"
 #include "palette.h"
 #include "persistence.h"
 #include "placement.h"
@@ -64,25 +65,26 @@ int main(int argc, char* argv[]) {
     const std::unique_ptr<core::ClockSetter> clockSetter = platform::makeSystemClockSetter();
     // The timings of this process, kept for the next start; what goes wrong
     // with them is told in a desktop notification.
-    TimingProblems problems(platform::makeDesktopNotifier);
+    TimingProblems problems([] { return platform::makeDesktopNotifier(); });
     const std::unique_ptr<platform::TimingStore> store = platform::makeFileTimingStore(
         platform::timingFolder(),
         {.onProblem = [&problems](const platform::TimingProblem& p) { problems.tell(p); }});
     platform::TimingJournal journal(*store);
     keepTimingsAtEnd(app, journal);
+    // The tray icon and the taskbar entry, following the journal.
+    const Outside outside(journal, clock, Outside::makeTray(), platform::makeLauncherEntry());
     // Verbs from the session bus, served once the windows are up.
     std::unique_ptr<platform::RemoteEndpoint> endpoint;
-    const platform::Services services{clock,
-                                      dialogs,
-                                      *clockSetter,
-                                      platform::makeDesktopNotifier,
-                                      platform::makeDesktopInhibitor,
-                                      &journal,
-                                      [&endpoint](const QString& identification) {
-                                          if (endpoint) {
-                                              endpoint->countdownFinished(identification);
-                                          }
-                                      }};
+    const platform::Services services{
+        clock, dialogs, *clockSetter,
+        // A finish stays on the screen until answered.
+        [] { return platform::makeDesktopNotifier(platform::Urgency::Critical); },
+        platform::makeDesktopInhibitor, &journal,
+        [&endpoint](const QString& identification) {
+            if (endpoint) {
+                endpoint->countdownFinished(identification);
+            }
+        }};
     const RemoteWindows remote(services);
 
     // Each window has no parent and deletes itself when it is closed. With

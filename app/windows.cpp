@@ -1,4 +1,6 @@
-// Further timer windows, and the identification box that tells them apart.
+// Further timer windows, and the identification box that tells them apart,
+// also in the window's title.
+#include "core/glance.h"
 #include "frmStopwatch.h"
 #include "layout.h"
 #include "placement.h"
@@ -8,6 +10,20 @@
 
 void frmStopwatch::wireWindowEvents() {
     bind(cmdAnotherTimer, &QPushButton::clicked, &frmStopwatch::cmdAnotherTimer_Click);
+    connect(Text1, &QLineEdit::textChanged, this, [this] { showTitle(); });
+}
+
+void frmStopwatch::showTitle() {
+    setWindowTitle(core::windowTitle(Text1->text(), *timer_.view.caption));
+}
+
+void frmStopwatch::bringToFront() {
+    if (isMinimized()) {
+        showNormal();
+    }
+    show();
+    raise();
+    activateWindow();
 }
 
 void frmStopwatch::cmdAnotherTimer_Click() {

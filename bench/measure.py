@@ -10,7 +10,9 @@ bench/bare_window, a plain Qt window of the same size.
 PART: startup (STARTS=20 starts of each, interleaved, each with a fresh state
 folder), pair (one window against the bare one), accuracy, twenty (twenty
 windows), micro (the micro-benchmarks), minimized (openbox), restore (a start
-that brings back twenty recorded timings); all by default.
+that brings back twenty recorded timings), tray (openbox: a minimized window
+with a running countdown, with a tray host on the bus and without, against
+the bare window minimized); all by default.
 BEFORE=PROGRAM runs the minimized part on a second build too, e.g. one from
 before a change, and prints it in the second column. Every run gets its own
 session bus and its own XDG folders; the README says how each figure is taken.
@@ -27,7 +29,7 @@ import time
 from pathlib import Path
 
 BUILD = Path(sys.argv[1] if len(sys.argv) > 1 else "build")
-PARTS = sys.argv[2:] or ["startup", "pair", "accuracy", "twenty", "micro", "minimized", "restore"]
+PARTS = sys.argv[2:] or ["startup", "pair", "accuracy", "twenty", "micro", "minimized", "restore", "tray"]
 RUNS = int(os.environ.get("RUNS", "5"))
 STARTS = int(os.environ.get("STARTS", "20"))
 BEFORE = os.environ.get("BEFORE", "")
@@ -299,6 +301,42 @@ def measure_minimized(name, program):
     stop_program(w.pid)
 
 
+def measure_tray(name):
+    """A minimized window whose countdown runs, for 10 s: Horolux with a tray host (a
+    panel's stand-in) on the session bus, so that its tray icon and taskbar entry follow
+    the countdown; the same with no host ("plain", as before the tray); the bare window."""
+    watcher = None
+    if name == "tray":
+        log_path = WORK / "watcher.log"
+        watcher = subprocess.Popen(["/usr/bin/python3", Path(__file__).parent.parent / "tests/support/sni_watcher.py",
+                                    log_path])
+        for _ in range(100):
+            if log_path.exists() and log_path.read_text():
+                break
+            time.sleep(0.05)
+    forget_timings()
+    program = [BARE] if name == "bare" else ["setpriv", "--bounding-set=-sys_time", "--inh-caps=-sys_time", HOROLUX,
+                                             "--countdown", "60", "--id", "Bench"]
+    w = Window(fields(probe("start", WORK / ("tray-%s.log" % name), *program)))
+    programs.append(w.pid)
+    time.sleep(2)
+    probe("iconify", Window(fields(probe("client", w.pid))).id)
+    time.sleep(1)
+    # The host's reads of the tray item: proof that the icon is up and follows the countdown.
+    reads = lambda: log_path.read_text().count('"item"') if watcher else 0
+    usage, before = Usage(w.pid), reads()
+    time.sleep(10)
+    usage.stop()
+    note("tray.%s.cpu_pct" % name, usage.cpu_pct)
+    note("tray.%s.wakeups_per_s" % name, usage.wakeups_per_s)
+    if watcher is not None:
+        note("tray.host_reads_per_s", (reads() - before) / 10)
+        watcher.terminate()
+        watcher.wait()
+        log_path.unlink()
+    stop_program(w.pid)
+
+
 def micro():
     """The micro-benchmarks' medians in microseconds, and their mallocs per round."""
     out = BUILD / "bench/handlers.json"
@@ -406,7 +444,7 @@ def run():
         for i in range(RUNS):
             log("run %d of %d: a start that brings back twenty timings (load %s)" % (i + 1, RUNS, load()))
             attempt(measure_restore)
-    if "minimized" in PARTS:
+    if "minimized" in PARTS or "tray" in PARTS:
         start_xvfb("1280x1024")
         # openbox without the animation of minimizing and restoring, which only delays the window.
         (WORK / "openbox.xml").write_text(Path("/etc/xdg/openbox/rc.xml").read_text().replace(
@@ -415,10 +453,15 @@ def run():
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
         probe("wm")
         for i in range(RUNS):
-            log("run %d of %d: minimized under openbox (load %s)" % (i + 1, RUNS, load()))
             builds = [("horolux", HOROLUX)] + ([("before", BEFORE)] if BEFORE else [])
-            for name, program in builds if i % 2 == 0 else builds[::-1]:
-                attempt(measure_minimized, name, program)
+            if "minimized" in PARTS:
+                log("run %d of %d: minimized under openbox (load %s)" % (i + 1, RUNS, load()))
+                for name, program in builds if i % 2 == 0 else builds[::-1]:
+                    attempt(measure_minimized, name, program)
+            if "tray" in PARTS:
+                log("run %d of %d: minimized countdown with a tray host and without (load %s)" % (i + 1, RUNS, load()))
+                for name in ("tray", "plain", "bare") if i % 2 == 0 else ("bare", "plain", "tray"):
+                    attempt(measure_tray, name)
     print("Load average after: %s" % load(), file=sys.stderr)
 
 
@@ -543,6 +586,14 @@ def table():
             worst = max(results.get("horolux.restore_ms", [float("nan")]))
             row("Openbox: " + label, H(metric) if metric else worst, P(metric) if metric else None, target, check,
                 digits)
+    if "tray" in PARTS:
+        # The second column: the same window and countdown with no tray host on the bus.
+        T = lambda m: value("tray." + m)
+        for label, metric, digits in [("CPU (% of a core)", "cpu_pct", 3), ("wake-ups per s", "wakeups_per_s", 1)]:
+            row("Tray: minimized countdown, " + label, T("tray." + metric), T("plain." + metric), digits=digits,
+                ratio=True)
+            row("Tray: bare window minimized, " + label, T("bare." + metric), digits=digits)
+        row("Tray: the host's reads of the tray item per s", T("host_reads_per_s"), digits=1)
     saved = BUILD / "bench/measure-results.txt"
     saved.write_text("".join("%s %s\n" % (m, v) for m, values in results.items() for v in values))
     cpu = next(l.split(": ", 1)[1] for l in Path("/proc/cpuinfo").read_text().splitlines() if l.startswith("model name"))

@@ -6,6 +6,8 @@
 #include "format.h"
 #include "texts.h"
 
+#include <QString>
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -31,6 +33,19 @@ Single Countdown::lengthSeconds(std::string_view minutesText) {
         const Single beyond = std::numeric_limits<Single>::infinity();
         return std::signbit(seconds) ? -beyond : beyond;
     }
+}
+
+std::string Countdown::minutesText(Single seconds) {
+    constexpr int kMostDecimals = 9;
+    const double minutes = static_cast<double>(seconds) / kSecondsPerMinute;
+    std::string text;
+    for (int decimals = 0; decimals <= kMostDecimals; ++decimals) {
+        text = QString::number(minutes, 'f', decimals).toStdString();
+        if (lengthSeconds(text) == seconds) {
+            break;
+        }
+    }
+    return text;
 }
 
 Countdown::Begin Countdown::begin() {

@@ -87,6 +87,9 @@ public:
     // Single becomes an infinite length of its sign, so that the limits refuse
     // it like any other length beyond them.
     [[nodiscard]] static Single lengthSeconds(std::string_view minutesText);
+    // The shortest minutes text ("4", "0.5") whose length is `seconds` again:
+    // what "Again" puts in the minutes box to run the same countdown.
+    [[nodiscard]] static std::string minutesText(Single seconds);
 
 private:
     TimerWindowState& state_;

@@ -169,6 +169,7 @@ Restored restore(const WindowRecord& record, const RestoreClock& now) {
         }
     } else {
         r.validates = record.validates && r.stopwatch == Stopwatch::Running;
+        r.length = record.countdownSeconds;
     }
     return r;
 }

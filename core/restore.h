@@ -44,6 +44,7 @@ struct Restored {
     enum class Countdown { None, Running, Ended };
     Countdown countdown = Countdown::None;
     double remaining = 0.0;      // Running: seconds to the end
+    double length = 0.0;         // Running: the countdown's whole length; 0 where not kept
     bool validates = false;      // Running: "Validate Countdown" ticked
     std::int64_t endedUtcMs = 0; // Ended: when, for the notification
 

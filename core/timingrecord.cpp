@@ -18,10 +18,11 @@ namespace {
 
 constexpr qsizetype kMaxDisplay = 32; // characters of a display text
 constexpr qsizetype kMaxBootId = 64;
-constexpr double kMaxBootSeconds = 1e10; // some 300 years of uptime
-constexpr double kMaxUtcMs = 1e14;       // the year 5138
-constexpr double kMaxCoordinate = 1e6;   // pixels
-constexpr int kMaxProblemsNamed = 3;     // in the one line that says what was set aside
+constexpr double kMaxBootSeconds = 1e10;         // some 300 years of uptime
+constexpr double kMaxUtcMs = 1e14;               // the year 5138
+constexpr double kMaxCoordinate = 1e6;           // pixels
+constexpr double kMaxCountdownSeconds = 86400.0; // the longest countdown
+constexpr int kMaxProblemsNamed = 3;             // in the one line that says what was set aside
 // A split of the longest run the stopwatch converts (32767 hours), in hundredths.
 constexpr double kMaxSplit = 32768.0 * 3600.0 * 100.0;
 constexpr double kMaxLapCount = 1e9;
@@ -287,6 +288,10 @@ WindowRecord window(const QJsonObject& o) {
         w.countdownRunning = true;
         w.countdownEnd = instant(cd.toObject(), QStringLiteral("end"));
         w.validates = flag(cd.toObject(), QStringLiteral("validates"));
+        if (cd.toObject().contains(QStringLiteral("seconds"))) {
+            w.countdownSeconds =
+                number(cd.toObject(), QStringLiteral("seconds"), 0.0, kMaxCountdownSeconds);
+        }
     }
     w.countdownDone = flag(o, QStringLiteral("countdownDone"));
     return w;
@@ -320,7 +325,9 @@ QByteArray toJson(const TimingRecord& record, std::int64_t keptLaps) {
         if (w.countdownRunning) {
             o.insert(QStringLiteral("countdown"),
                      QJsonObject{{QStringLiteral("end"), toJson(w.countdownEnd)},
-                                 {QStringLiteral("validates"), w.validates}});
+                                 {QStringLiteral("validates"), w.validates},
+                                 {QStringLiteral("seconds"),
+                                  std::clamp(w.countdownSeconds, 0.0, kMaxCountdownSeconds)}});
         }
         if (w.countdownDone) {
             o.insert(QStringLiteral("countdownDone"), true);

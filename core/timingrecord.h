@@ -54,6 +54,9 @@ struct WindowRecord {
     bool countdownRunning = false;
     Instant countdownEnd;
     bool validates = false; // "Validate Countdown" ties the countdown to the stopwatch
+    // The running countdown's whole length, for its progress and for "Again";
+    // 0 where a record does not say (written before it was kept).
+    double countdownSeconds = 0.0;
     // The countdown's display reads "DONE": listed while the window is open,
     // not brought back by itself.
     bool countdownDone = false;

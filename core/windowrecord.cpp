@@ -38,6 +38,7 @@ WindowRecord recordOf(const TimerWindow& window, const WindowInputs& inputs) {
         record.countdownRunning = true;
         record.countdownEnd = {window.countdown.steadyEnd(), inputs.bootId, utcMs(state.datCDEnd)};
         record.validates = inputs.validateTicked;
+        record.countdownSeconds = static_cast<double>(state.sngCDSeconds);
     } else {
         // A finished countdown still shows "DONE": listed as done while its window is open.
         record.countdownDone = *view.cdTime == "DONE";
@@ -64,6 +65,10 @@ void apply(TimerWindow& window, const Restored& restored) {
     }
     if (restored.countdown == Restored::Countdown::Running) {
         window.countdown.resume(restored.remaining, restored.at, restored.validates);
+        // Its whole length, as when it started: for its progress and "Again".
+        if (restored.length >= restored.remaining) {
+            window.state.sngCDSeconds = static_cast<Single>(restored.length);
+        }
     } else if (restored.countdown == Restored::Countdown::Ended) {
         window.countdown.finish();
     }

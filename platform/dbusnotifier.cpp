@@ -22,12 +22,15 @@ const QString kPath = QStringLiteral("/org/freedesktop/Notifications");
 const QString kInterface = QStringLiteral("org.freedesktop.Notifications");
 const QString kDefaultAction = QStringLiteral("default");
 const char* const kDefaultActionLabel = QT_TRANSLATE_NOOP("Notification", "Show");
+const QString kAgainAction = QStringLiteral("again");
+const char* const kAgainActionLabel = QT_TRANSLATE_NOOP("Notification", "Again");
 
 // The notification stays up until the user dismisses it or the window
 // withdraws it: a finished countdown must not go unseen because the user was
 // away for the few seconds a notification lasts by default.
 constexpr int kNeverExpires = 0;
 constexpr uchar kUrgencyNormal = 1;
+constexpr uchar kUrgencyCritical = 2;
 
 QDBusMessage callTo(const QString& service, const QString& method) {
     return QDBusMessage::createMethodCall(service, kPath, kInterface, method);
@@ -45,7 +48,8 @@ void sendClose(const QDBusConnection& bus, const QString& server, uint id) {
 
 } // namespace
 
-DBusNotifier::DBusNotifier(std::chrono::milliseconds timeout) : timeout_(timeout) {}
+DBusNotifier::DBusNotifier(Urgency urgency, std::chrono::milliseconds timeout)
+    : urgency_(urgency), timeout_(timeout) {}
 
 DBusNotifier::~DBusNotifier() {
     if (!notifyCall_) {
@@ -82,8 +86,10 @@ DBusNotifier::~DBusNotifier() {
 void DBusNotifier::show(const QString& summary, const QString& body,
                         std::function<void()> onActivated) {
     onActivated_ = std::move(onActivated);
+    onAgain_ = std::exchange(offeredAgain_, nullptr);
     // The window says it in English; the user reads it in their language.
-    waiting_ = Message{translated("Notification", summary), translated("Notification", body)};
+    waiting_ = Message{translated("Notification", summary), translated("Notification", body),
+                       static_cast<bool>(onAgain_)};
     if (!connectToBus()) {
         waiting_.reset();
         return;
@@ -94,12 +100,18 @@ void DBusNotifier::show(const QString& summary, const QString& body,
 void DBusNotifier::withdraw() {
     waiting_.reset();
     onActivated_ = nullptr;
+    onAgain_ = nullptr;
+    offeredAgain_ = nullptr;
     if (notifyCall_) {
         // Its answer brings the id to close: the one it replaces or a new one.
         closeOnArrival_ = true;
         return;
     }
     close();
+}
+
+void DBusNotifier::offerAgain(std::function<void()> again) {
+    offeredAgain_ = std::move(again);
 }
 
 bool DBusNotifier::connectToBus() {
@@ -165,13 +177,18 @@ void DBusNotifier::sendNotify(const Message& message, bool withDefaultAction) {
     if (withDefaultAction) {
         actions << kDefaultAction
                 << translated("Notification", std::string_view(kDefaultActionLabel));
+        if (message.again) {
+            actions << kAgainAction
+                    << translated("Notification", std::string_view(kAgainActionLabel));
+        }
     }
     const QString appId = QString::fromLatin1(core::kAppId); // icon name and desktop entry
     const QVariantMap hints{
         {QStringLiteral("desktop-entry"), appId},
         // The program rings its own bell.
         {QStringLiteral("suppress-sound"), true},
-        {QStringLiteral("urgency"), QVariant::fromValue(kUrgencyNormal)},
+        {QStringLiteral("urgency"),
+         QVariant::fromValue(urgency_ == Urgency::Critical ? kUrgencyCritical : kUrgencyNormal)},
     };
     // app_name, replaces_id, app_icon, summary, body, actions, hints, expire_timeout
     notify << QString::fromLatin1(core::kAppName) << id_ << appId << message.summary << message.body
@@ -207,13 +224,16 @@ void DBusNotifier::close() {
 }
 
 void DBusNotifier::onActionInvoked(uint id, const QString& actionKey, const QDBusMessage& message) {
-    if (id == 0 || id != id_ || message.service() != server_ || actionKey != kDefaultAction ||
-        !onActivated_) {
+    if (id == 0 || id != id_ || message.service() != server_) {
         return;
     }
+    const std::function<void()> picked = actionKey == kDefaultAction ? onActivated_
+                                         : actionKey == kAgainAction ? onAgain_
+                                                                     : nullptr;
     // Last thing done here: the callback may withdraw or destroy this object.
-    const std::function<void()> activated = onActivated_;
-    activated();
+    if (picked) {
+        picked();
+    }
 }
 
 void DBusNotifier::onNotificationClosed(uint id, uint /*reason*/, const QDBusMessage& message) {

@@ -32,7 +32,8 @@ inline constexpr std::chrono::milliseconds kNotificationServiceTimeout = std::ch
 class DBusNotifier final : public QObject, public Notifier {
     Q_OBJECT
 public:
-    explicit DBusNotifier(std::chrono::milliseconds timeout = kNotificationServiceTimeout);
+    explicit DBusNotifier(Urgency urgency = Urgency::Normal,
+                          std::chrono::milliseconds timeout = kNotificationServiceTimeout);
     // Closes the notification; one whose Notify call is still out is closed
     // when its id arrives.
     ~DBusNotifier() override;
@@ -40,6 +41,7 @@ public:
     void show(const QString& summary, const QString& body,
               std::function<void()> onActivated) override;
     void withdraw() override;
+    void offerAgain(std::function<void()> again) override;
 
 private slots:
     void onActionInvoked(uint id, const QString& actionKey, const QDBusMessage& message);
@@ -50,6 +52,7 @@ private: // NOLINT(readability-redundant-access-specifiers)
     struct Message {
         QString summary;
         QString body;
+        bool again = false; // offers "Again"
     };
 
     bool connectToBus();
@@ -60,6 +63,7 @@ private: // NOLINT(readability-redundant-access-specifiers)
     void notifyAnswered(QDBusPendingCallWatcher* call);
     void close();
 
+    Urgency urgency_;
     std::chrono::milliseconds timeout_;
     std::optional<QDBusConnection> bus_; // once show() has found a session bus
     std::optional<bool> offersActions_;  // what the service answered last
@@ -71,6 +75,8 @@ private: // NOLINT(readability-redundant-access-specifiers)
     QString server_;                 // the unique bus name that gave id_
     bool closeOnArrival_ = false;    // withdrawn while its Notify call is out
     std::function<void()> onActivated_;
+    std::function<void()> onAgain_;      // the notification that is up offers "Again"
+    std::function<void()> offeredAgain_; // for the next show()
 };
 
 } // namespace platform

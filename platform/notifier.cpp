@@ -11,10 +11,11 @@ void NullNotifier::show(const QString& /*summary*/, const QString& /*body*/,
 
 void NullNotifier::withdraw() {}
 
-std::unique_ptr<Notifier> makeDesktopNotifier() {
+std::unique_ptr<Notifier> makeDesktopNotifier(Urgency urgency) {
 #if HOROLUX_LINUX_DESKTOP
-    return std::make_unique<DBusNotifier>();
+    return std::make_unique<DBusNotifier>(urgency);
 #else
+    static_cast<void>(urgency);
     return std::make_unique<NullNotifier>();
 #endif
 }

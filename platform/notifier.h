@@ -31,6 +31,13 @@ public:
     // Closes the notification this object showed, if it is still up, and
     // forgets its `onActivated`.
     virtual void withdraw() = 0;
+
+    // The next show() also offers the action "Again", which runs `again` from
+    // the event loop when the user picks it (where the desktop offers
+    // actions); the show after that offers it only if asked anew.
+    // By value: a notifier that offers actions keeps it.
+    // NOLINTNEXTLINE(performance-unnecessary-value-param)
+    virtual void offerAgain(std::function<void()> /*again*/) {}
 };
 
 // Where the program has no desktop notifications: shows nothing.
@@ -41,9 +48,13 @@ public:
     void withdraw() override;
 };
 
+// How hard a notification asks to be seen: a critical one stays on the screen
+// until the user answers it, where the notification server keeps such.
+enum class Urgency { Normal, Critical };
+
 // The notifier for this platform: the freedesktop notification service on the
 // session bus on a Linux desktop, elsewhere a NullNotifier. Connects to the
 // bus only when it first shows something.
-[[nodiscard]] std::unique_ptr<Notifier> makeDesktopNotifier();
+[[nodiscard]] std::unique_ptr<Notifier> makeDesktopNotifier(Urgency urgency = Urgency::Normal);
 
 } // namespace platform

@@ -47,6 +47,9 @@ void TimingJournal::save() {
     if (!restoring_) {
         store_.save(record());
     }
+    if (changed_) {
+        changed_();
+    }
 }
 
 } // namespace platform

@@ -5,6 +5,7 @@
 #include "core/timingrecord.h"
 #include "timingstore.h"
 
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -41,6 +42,10 @@ public:
 
     [[nodiscard]] QString bootId() const { return store_.bootId(); }
 
+    // Called after a window's record changed, a window was added or dropped:
+    // what is shown of the windows outside them follows records(). One only.
+    void onChange(std::function<void()> changed) { changed_ = std::move(changed); }
+
     // Every window's record as it was last reported, in the order the windows
     // opened: what the process lists of its own windows.
     [[nodiscard]] std::vector<core::WindowRecord> records() const {
@@ -59,6 +64,7 @@ private:
     std::vector<std::pair<const void*, core::WindowRecord>> windows_; // in the order they opened
     bool keeping_ = false;
     bool restoring_ = false;
+    std::function<void()> changed_;
 };
 
 } // namespace platform

@@ -22,14 +22,17 @@ declare -A profiles=(
   # monitors; the X client that clicks in the real program's window
   # (bench/xprobe: XCB's DAMAGE and XTEST), so that the real-program tests
   # run on every machine the suite runs on; fonts with the Chinese, Japanese,
-  # Arabic and Hebrew glyphs that the translation test measures captions in
+  # Arabic and Hebrew glyphs that the translation test measures captions in; a
+  # window manager that marks a window urgent and xprop to read it, and GLib's
+  # Python bindings for the tray's stand-in panel
   [test]="xvfb xauth dbus-daemon python3-dbusmock locales desktop-file-utils appstream dpkg-dev
           lintian libcanberra-pulse pulseaudio pulseaudio-utils libx11-6 libxrandr2
-          libxcb-damage0-dev libxcb-xtest0-dev fonts-wqy-microhei fonts-dejavu-core"
-  # the micro-benchmarks, the X client of bench/measure.py, and the window
-  # manager it minimizes a window with
+          libxcb-damage0-dev libxcb-xtest0-dev fonts-wqy-microhei fonts-dejavu-core openbox x11-utils
+          python3-dbus python3-gi"
+  # the micro-benchmarks, the X client of bench/measure.py, the window
+  # manager it minimizes a window with, and the tray's stand-in panel
   [bench]="libbenchmark-dev libxcb1-dev libxcb-damage0-dev libxcb-xtest0-dev python3 xvfb xauth
-           openbox"
+           openbox dbus-daemon python3-dbus python3-gi"
   # libFuzzer comes with clang's runtime
   [fuzz]="clang libclang-rt-14-dev"
   [lint]="clang-format clang-tidy"

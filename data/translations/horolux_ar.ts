@@ -525,6 +525,10 @@ your results will be incorrect!!</source>
         <source>Some laps did not come back: their record was damaged.</source>
         <translation>لم تُستعد بعض اللفات: كان سجلها تالفًا.</translation>
     </message>
+    <message>
+        <source>Again</source>
+        <translation>مرة أخرى</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -547,6 +551,37 @@ your results will be incorrect!!</source>
     <message>
         <source>&amp;No</source>
         <translation>&amp;لا</translation>
+    </message>
+</context>
+<context>
+    <name>Tray</name>
+    <message>
+        <source>Window %1</source>
+        <translation>النافذة %1</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>إظهار</translation>
+    </message>
+    <message>
+        <source>%1: %2 left</source>
+        <translation>%1: بقي %2</translation>
+    </message>
+    <message>
+        <source>Countdown</source>
+        <translation>عد تنازلي</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Stopwatch</source>
+        <translation>ساعة الإيقاف</translation>
+    </message>
+    <message>
+        <source>Laps</source>
+        <translation>اللفات</translation>
     </message>
 </context>
 <context>

@@ -526,6 +526,10 @@ budou vaše výsledky chybné!!</translation>
         <source>Some laps did not come back: their record was damaged.</source>
         <translation>Některá kola se nevrátila: jejich záznam byl poškozen.</translation>
     </message>
+    <message>
+        <source>Again</source>
+        <translation>Znovu</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -548,6 +552,37 @@ budou vaše výsledky chybné!!</translation>
     <message>
         <source>&amp;No</source>
         <translation>&amp;Ne</translation>
+    </message>
+</context>
+<context>
+    <name>Tray</name>
+    <message>
+        <source>Window %1</source>
+        <translation>Okno %1</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Zobrazit</translation>
+    </message>
+    <message>
+        <source>%1: %2 left</source>
+        <translation>%1: zbývá %2</translation>
+    </message>
+    <message>
+        <source>Countdown</source>
+        <translation>Odpočet</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Stopwatch</source>
+        <translation>Stopky</translation>
+    </message>
+    <message>
+        <source>Laps</source>
+        <translation>Kola</translation>
     </message>
 </context>
 <context>

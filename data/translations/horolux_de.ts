@@ -527,6 +527,10 @@ werden Ihre Ergebnisse falsch!!</translation>
         <source>Some laps did not come back: their record was damaged.</source>
         <translation>Einige Runden kamen nicht zurück: ihr Eintrag war beschädigt.</translation>
     </message>
+    <message>
+        <source>Again</source>
+        <translation>Noch einmal</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -549,6 +553,37 @@ werden Ihre Ergebnisse falsch!!</translation>
     <message>
         <source>&amp;No</source>
         <translation>&amp;Nein</translation>
+    </message>
+</context>
+<context>
+    <name>Tray</name>
+    <message>
+        <source>Window %1</source>
+        <translation>Fenster %1</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Anzeigen</translation>
+    </message>
+    <message>
+        <source>%1: %2 left</source>
+        <translation>%1: noch %2</translation>
+    </message>
+    <message>
+        <source>Countdown</source>
+        <translation>Countdown</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Stopwatch</source>
+        <translation>Stoppuhr</translation>
+    </message>
+    <message>
+        <source>Laps</source>
+        <translation>Runden</translation>
     </message>
 </context>
 <context>

@@ -526,6 +526,10 @@ Si cambia el reloj ahora.....
         <source>Some laps did not come back: their record was damaged.</source>
         <translation>Algunas vueltas no volvieron: su registro estaba dañado.</translation>
     </message>
+    <message>
+        <source>Again</source>
+        <translation>Otra vez</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -548,6 +552,37 @@ Si cambia el reloj ahora.....
     <message>
         <source>&amp;No</source>
         <translation>&amp;No</translation>
+    </message>
+</context>
+<context>
+    <name>Tray</name>
+    <message>
+        <source>Window %1</source>
+        <translation>Ventana %1</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Mostrar</translation>
+    </message>
+    <message>
+        <source>%1: %2 left</source>
+        <translation>%1: quedan %2</translation>
+    </message>
+    <message>
+        <source>Countdown</source>
+        <translation>Cuenta atrás</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Stopwatch</source>
+        <translation>Cronómetro</translation>
+    </message>
+    <message>
+        <source>Laps</source>
+        <translation>Vueltas</translation>
     </message>
 </context>
 <context>

@@ -526,6 +526,10 @@ vos résultats seront faux&#xa0;!!</translation>
         <source>Some laps did not come back: their record was damaged.</source>
         <translation>Certains tours ne sont pas revenus&#xa0;: leur enregistrement était endommagé.</translation>
     </message>
+    <message>
+        <source>Again</source>
+        <translation>Encore</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -548,6 +552,37 @@ vos résultats seront faux&#xa0;!!</translation>
     <message>
         <source>&amp;No</source>
         <translation>&amp;Non</translation>
+    </message>
+</context>
+<context>
+    <name>Tray</name>
+    <message>
+        <source>Window %1</source>
+        <translation>Fenêtre %1</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Afficher</translation>
+    </message>
+    <message>
+        <source>%1: %2 left</source>
+        <translation>%1 : encore %2</translation>
+    </message>
+    <message>
+        <source>Countdown</source>
+        <translation>Décompte</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Stopwatch</source>
+        <translation>Chrono</translation>
+    </message>
+    <message>
+        <source>Laps</source>
+        <translation>Tours</translation>
     </message>
 </context>
 <context>

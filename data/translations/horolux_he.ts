@@ -525,6 +525,10 @@ your results will be incorrect!!</source>
         <source>Some laps did not come back: their record was damaged.</source>
         <translation>חלק מההקפות לא שוחזרו: הרשומה שלהן נפגמה.</translation>
     </message>
+    <message>
+        <source>Again</source>
+        <translation>שוב</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -547,6 +551,37 @@ your results will be incorrect!!</source>
     <message>
         <source>&amp;No</source>
         <translation>&amp;לא</translation>
+    </message>
+</context>
+<context>
+    <name>Tray</name>
+    <message>
+        <source>Window %1</source>
+        <translation>חלון %1</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>הצגה</translation>
+    </message>
+    <message>
+        <source>%1: %2 left</source>
+        <translation>%1: נותרו %2</translation>
+    </message>
+    <message>
+        <source>Countdown</source>
+        <translation>טיימר</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Stopwatch</source>
+        <translation>סטופר</translation>
+    </message>
+    <message>
+        <source>Laps</source>
+        <translation>הקפות</translation>
     </message>
 </context>
 <context>

@@ -527,6 +527,10 @@ i risultati saranno sbagliati!!</translation>
         <source>Some laps did not come back: their record was damaged.</source>
         <translation>Alcuni giri non sono stati ripristinati: il loro record era danneggiato.</translation>
     </message>
+    <message>
+        <source>Again</source>
+        <translation>Ancora</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -549,6 +553,37 @@ i risultati saranno sbagliati!!</translation>
     <message>
         <source>&amp;No</source>
         <translation>&amp;No</translation>
+    </message>
+</context>
+<context>
+    <name>Tray</name>
+    <message>
+        <source>Window %1</source>
+        <translation>Finestra %1</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Mostra</translation>
+    </message>
+    <message>
+        <source>%1: %2 left</source>
+        <translation>%1: mancano %2</translation>
+    </message>
+    <message>
+        <source>Countdown</source>
+        <translation>Countdown</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Stopwatch</source>
+        <translation>Cronometro</translation>
+    </message>
+    <message>
+        <source>Laps</source>
+        <translation>Giri</translation>
     </message>
 </context>
 <context>

@@ -527,6 +527,10 @@ your results will be incorrect!!</source>
         <source>Some laps did not come back: their record was damaged.</source>
         <translation>一部のラップを復元できませんでした: 記録が壊れていました。</translation>
     </message>
+    <message>
+        <source>Again</source>
+        <translation>もう一度</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -549,6 +553,37 @@ your results will be incorrect!!</source>
     <message>
         <source>&amp;No</source>
         <translation>いいえ(&amp;N)</translation>
+    </message>
+</context>
+<context>
+    <name>Tray</name>
+    <message>
+        <source>Window %1</source>
+        <translation>ウィンドウ %1</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>表示</translation>
+    </message>
+    <message>
+        <source>%1: %2 left</source>
+        <translation>%1: 残り %2</translation>
+    </message>
+    <message>
+        <source>Countdown</source>
+        <translation>タイマー</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Stopwatch</source>
+        <translation>ストップウォッチ</translation>
+    </message>
+    <message>
+        <source>Laps</source>
+        <translation>ラップ一覧</translation>
     </message>
 </context>
 <context>

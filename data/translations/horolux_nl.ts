@@ -527,6 +527,10 @@ kloppen uw resultaten niet!!</translation>
         <source>Some laps did not come back: their record was damaged.</source>
         <translation>Sommige rondes zijn niet teruggekomen: hun gegevens waren beschadigd.</translation>
     </message>
+    <message>
+        <source>Again</source>
+        <translation>Opnieuw</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -549,6 +553,37 @@ kloppen uw resultaten niet!!</translation>
     <message>
         <source>&amp;No</source>
         <translation>&amp;Nee</translation>
+    </message>
+</context>
+<context>
+    <name>Tray</name>
+    <message>
+        <source>Window %1</source>
+        <translation>Venster %1</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Tonen</translation>
+    </message>
+    <message>
+        <source>%1: %2 left</source>
+        <translation>%1: nog %2</translation>
+    </message>
+    <message>
+        <source>Countdown</source>
+        <translation>Aftellen</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Stopwatch</source>
+        <translation>Stopwatch</translation>
+    </message>
+    <message>
+        <source>Laps</source>
+        <translation>Rondes</translation>
     </message>
 </context>
 <context>

@@ -526,6 +526,10 @@ wyniki będą błędne!!</translation>
         <source>Some laps did not come back: their record was damaged.</source>
         <translation>Niektóre okrążenia nie zostały przywrócone: ich zapis był uszkodzony.</translation>
     </message>
+    <message>
+        <source>Again</source>
+        <translation>Jeszcze raz</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -548,6 +552,37 @@ wyniki będą błędne!!</translation>
     <message>
         <source>&amp;No</source>
         <translation>&amp;Nie</translation>
+    </message>
+</context>
+<context>
+    <name>Tray</name>
+    <message>
+        <source>Window %1</source>
+        <translation>Okno %1</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Pokaż</translation>
+    </message>
+    <message>
+        <source>%1: %2 left</source>
+        <translation>%1: zostało %2</translation>
+    </message>
+    <message>
+        <source>Countdown</source>
+        <translation>Minutnik</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Stopwatch</source>
+        <translation>Stoper</translation>
+    </message>
+    <message>
+        <source>Laps</source>
+        <translation>Okrążenia</translation>
     </message>
 </context>
 <context>

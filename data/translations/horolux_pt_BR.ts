@@ -527,6 +527,10 @@ seus resultados estarão errados!!</translation>
         <source>Some laps did not come back: their record was damaged.</source>
         <translation>Algumas voltas não foram recuperadas: o registro delas estava danificado.</translation>
     </message>
+    <message>
+        <source>Again</source>
+        <translation>De novo</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -549,6 +553,37 @@ seus resultados estarão errados!!</translation>
     <message>
         <source>&amp;No</source>
         <translation>&amp;Não</translation>
+    </message>
+</context>
+<context>
+    <name>Tray</name>
+    <message>
+        <source>Window %1</source>
+        <translation>Janela %1</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Mostrar</translation>
+    </message>
+    <message>
+        <source>%1: %2 left</source>
+        <translation>%1: faltam %2</translation>
+    </message>
+    <message>
+        <source>Countdown</source>
+        <translation>Regressiva</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Stopwatch</source>
+        <translation>Cronômetro</translation>
+    </message>
+    <message>
+        <source>Laps</source>
+        <translation>Voltas</translation>
     </message>
 </context>
 <context>

@@ -526,6 +526,10 @@ your results will be incorrect!!</source>
         <source>Some laps did not come back: their record was damaged.</source>
         <translation>Некоторые круги не восстановлены: их запись была повреждена.</translation>
     </message>
+    <message>
+        <source>Again</source>
+        <translation>Ещё раз</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -548,6 +552,37 @@ your results will be incorrect!!</source>
     <message>
         <source>&amp;No</source>
         <translation>&amp;Нет</translation>
+    </message>
+</context>
+<context>
+    <name>Tray</name>
+    <message>
+        <source>Window %1</source>
+        <translation>Окно %1</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Показать</translation>
+    </message>
+    <message>
+        <source>%1: %2 left</source>
+        <translation>%1: осталось %2</translation>
+    </message>
+    <message>
+        <source>Countdown</source>
+        <translation>Таймер</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Stopwatch</source>
+        <translation>Секундомер</translation>
+    </message>
+    <message>
+        <source>Laps</source>
+        <translation>Круги</translation>
     </message>
 </context>
 <context>

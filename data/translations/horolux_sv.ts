@@ -526,6 +526,10 @@ blir dina resultat fel!!</translation>
         <source>Some laps did not come back: their record was damaged.</source>
         <translation>Några varv kom inte tillbaka: deras post var skadad.</translation>
     </message>
+    <message>
+        <source>Again</source>
+        <translation>Igen</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -548,6 +552,37 @@ blir dina resultat fel!!</translation>
     <message>
         <source>&amp;No</source>
         <translation>&amp;Nej</translation>
+    </message>
+</context>
+<context>
+    <name>Tray</name>
+    <message>
+        <source>Window %1</source>
+        <translation>Fönster %1</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Visa</translation>
+    </message>
+    <message>
+        <source>%1: %2 left</source>
+        <translation>%1: %2 kvar</translation>
+    </message>
+    <message>
+        <source>Countdown</source>
+        <translation>Nedräkning</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Stopwatch</source>
+        <translation>Stoppur</translation>
+    </message>
+    <message>
+        <source>Laps</source>
+        <translation>Varv</translation>
     </message>
 </context>
 <context>

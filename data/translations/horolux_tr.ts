@@ -528,6 +528,10 @@ sonuçlarınız yanlış olur!!</translation>
         <source>Some laps did not come back: their record was damaged.</source>
         <translation>Bazı turlar geri gelmedi: kayıtları bozuktu.</translation>
     </message>
+    <message>
+        <source>Again</source>
+        <translation>Yeniden</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -550,6 +554,37 @@ sonuçlarınız yanlış olur!!</translation>
     <message>
         <source>&amp;No</source>
         <translation>&amp;Hayır</translation>
+    </message>
+</context>
+<context>
+    <name>Tray</name>
+    <message>
+        <source>Window %1</source>
+        <translation>Pencere %1</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Göster</translation>
+    </message>
+    <message>
+        <source>%1: %2 left</source>
+        <translation>%1: %2 kaldı</translation>
+    </message>
+    <message>
+        <source>Countdown</source>
+        <translation>Geri sayım</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Stopwatch</source>
+        <translation>Kronometre</translation>
+    </message>
+    <message>
+        <source>Laps</source>
+        <translation>Turlar</translation>
     </message>
 </context>
 <context>

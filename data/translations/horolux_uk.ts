@@ -526,6 +526,10 @@ your results will be incorrect!!</source>
         <source>Some laps did not come back: their record was damaged.</source>
         <translation>Деякі кола не відновлено: їхній запис пошкоджено.</translation>
     </message>
+    <message>
+        <source>Again</source>
+        <translation>Ще раз</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -548,6 +552,37 @@ your results will be incorrect!!</source>
     <message>
         <source>&amp;No</source>
         <translation>&amp;Ні</translation>
+    </message>
+</context>
+<context>
+    <name>Tray</name>
+    <message>
+        <source>Window %1</source>
+        <translation>Вікно %1</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Показати</translation>
+    </message>
+    <message>
+        <source>%1: %2 left</source>
+        <translation>%1: лишилося %2</translation>
+    </message>
+    <message>
+        <source>Countdown</source>
+        <translation>Таймер</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Stopwatch</source>
+        <translation>Секундомір</translation>
+    </message>
+    <message>
+        <source>Laps</source>
+        <translation>Кола</translation>
     </message>
 </context>
 <context>

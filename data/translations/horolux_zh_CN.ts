@@ -523,6 +523,10 @@ your results will be incorrect!!</source>
         <source>Some laps did not come back: their record was damaged.</source>
         <translation>部分计圈未能恢复：其记录已损坏。</translation>
     </message>
+    <message>
+        <source>Again</source>
+        <translation>再来一次</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -545,6 +549,37 @@ your results will be incorrect!!</source>
     <message>
         <source>&amp;No</source>
         <translation>否(&amp;N)</translation>
+    </message>
+</context>
+<context>
+    <name>Tray</name>
+    <message>
+        <source>Window %1</source>
+        <translation>窗口 %1</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>显示</translation>
+    </message>
+    <message>
+        <source>%1: %2 left</source>
+        <translation>%1：剩余 %2</translation>
+    </message>
+    <message>
+        <source>Countdown</source>
+        <translation>倒计时</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>Stopwatch</source>
+        <translation>秒表</translation>
+    </message>
+    <message>
+        <source>Laps</source>
+        <translation>计圈</translation>
     </message>
 </context>
 <context>

@@ -74,3 +74,16 @@ if(HOROLUX_LINUX_DESKTOP)
         /usr/bin/python3 ${CMAKE_CURRENT_LIST_DIR}/remote.py $<TARGET_FILE:horolux>
         ${PROJECT_SOURCE_DIR}/data/dbus/org.horolux.Horolux.xml)
 endif()
+
+# Seen outside the window: the real program on a private Xvfb with openbox,
+# a private session bus with a panel's stand-in (tray watcher and host,
+# launcher-entry listener) and dbusmock's notification server offering
+# actions, without the right to set the clock.
+if(HOROLUX_LINUX_DESKTOP)
+    script_test(app.outside_program
+        /usr/bin/python3 ${CMAKE_CURRENT_LIST_DIR}/../support/private_bus.py
+        --session --mock notification_daemon --parameters "{\"capabilities\": \"body actions\"}"
+        --drop-sys-time -- xvfb-run -a -s "-nolisten tcp"
+        /usr/bin/python3 ${CMAKE_CURRENT_LIST_DIR}/outside.py $<TARGET_FILE:horolux>
+        ${CMAKE_CURRENT_LIST_DIR}/../support/sni_watcher.py)
+endif()

@@ -87,6 +87,8 @@ private slots:
         QTest::newRow("a word") << "soon" << Outcome::Started << 0.0;
         QTest::newRow("10 minutes") << "10 minutes" << Outcome::Started << 600.0;
         QTest::newRow("blanks first") << "  7" << Outcome::Started << 420.0;
+        QTest::newRow("0.123456789: narrowed")
+            << "0.123456789" << Outcome::Started << static_cast<double>(7.4074073F);
         QTest::newRow("0.01: a fraction of a second")
             << "0.01" << Outcome::Started << static_cast<double>(0.6F);
         QTest::newRow("5e36") << "5e36" << Outcome::TooLong << 0.0;
@@ -118,6 +120,10 @@ private slots:
             QCOMPARE(*v.cdTimerInterval, 1000);
             QVERIFY(!c.state.blnCDReady);
             QCOMPARE(static_cast<double>(c.state.sngCDSeconds), seconds);
+            // "Again" runs the same length from the minutes it writes.
+            QCOMPARE(
+                core::Countdown::lengthSeconds(core::Countdown::minutesText(c.state.sngCDSeconds)),
+                c.state.sngCDSeconds);
             QVERIFY2(std::abs(c.secondsLeft() - seconds) < 1e-4,
                      qPrintable(QString::number(c.secondsLeft())));
             QCOMPARE(shown(v.minutes), length);

@@ -417,7 +417,7 @@ private slots:
         constexpr auto timeout = 200ms;
 
         int activated = 0;
-        DBusNotifier notifier(timeout);
+        DBusNotifier notifier(platform::Urgency::Normal, timeout);
         turn(value);
         QElapsedTimer clock;
         clock.start();
