@@ -31,32 +31,33 @@ struct Instant {
 };
 
 struct WindowRecord {
+    // Text and instants first, the small fields last: kept in this order so
+    // that the record packs without holes.
     QString identification; // the I.D. text
-    bool placed = false;    // x and y hold the window's position
-    int x = 0;
-    int y = 0;
-    QString minutes; // the countdown's minutes box
-
-    enum class Stopwatch { Idle, Running, Stopped, Converted };
-    Stopwatch stopwatch = Stopwatch::Idle;
-    Instant started; // Running: the first start
-    QString result;  // Stopped, Converted: the main display
-    QString capture; // Running, Stopped, Converted: the capture display
-    // Running, Stopped, Converted: a capture was made (the capture button
-    // reads "Refresh"). Records without it: the capture display is not "0.00".
-    bool captured = false;
+    QString minutes;        // the countdown's minutes box
+    QString result;         // Stopped, Converted: the main display
+    QString capture;        // Running, Stopped, Converted: the capture display
+    Instant started;        // Running: the first start
+    Instant countdownEnd;
     // Running, Stopped, Converted: the run's laps; the oldest summarised
     // beyond kMaxRecordLaps.
     LapList laps;
     // What of the laps read back was not sound and left out; empty when all was.
     QString lapsDropped;
-
-    bool countdownRunning = false;
-    Instant countdownEnd;
-    bool validates = false; // "Validate Countdown" ties the countdown to the stopwatch
     // The running countdown's whole length, for its progress and for "Again";
     // 0 where a record does not say (written before it was kept).
     double countdownSeconds = 0.0;
+    int x = 0;
+    int y = 0;
+
+    enum class Stopwatch { Idle, Running, Stopped, Converted };
+    Stopwatch stopwatch = Stopwatch::Idle;
+    bool placed = false; // x and y hold the window's position
+    // Running, Stopped, Converted: a capture was made (the capture button
+    // reads "Refresh"). Records without it: the capture display is not "0.00".
+    bool captured = false;
+    bool countdownRunning = false;
+    bool validates = false; // "Validate Countdown" ties the countdown to the stopwatch
     // The countdown's display reads "DONE": listed while the window is open,
     // not brought back by itself.
     bool countdownDone = false;
