@@ -38,8 +38,9 @@ Outside::Outside(platform::TimingJournal& journal, const core::Clock& clock,
     journal_.onChange([this] {
         look();
         // The menu once the handler that changed a record is over and the
-        // window's title and visibility are settled.
-        if (!std::exchange(menuDue_, true)) {
+        // window's title and visibility are settled; only while the tray shows
+        // something, so that a start with nothing running makes no menu.
+        if (running_ && !std::exchange(menuDue_, true)) {
             QTimer::singleShot(0, this, [this] { fillMenu(); });
         }
     });
@@ -65,7 +66,8 @@ void Outside::look() {
         core::glance(journal_.records(), now, [](const char* context, const char* english) {
             return platform::translated(context, std::string_view(english));
         });
-    if (g.running > 0) {
+    running_ = g.running > 0;
+    if (running_) {
         tray_->show(g.lines.join(QLatin1Char('\n')), g.countdowns > 0 ? g.progress : -1.0);
         next_.start(g.nextLookMs);
     } else {

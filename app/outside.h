@@ -42,4 +42,5 @@ private:
     platform::LauncherValues told_; // what the taskbar entry was last told
     QStringList listed_;            // the windows in the tray's menu
     bool menuDue_ = false;
+    bool running_ = false; // the tray shows something: its menu is kept up to date
 };

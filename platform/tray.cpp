@@ -30,9 +30,16 @@ constexpr int kWatcherAnswerMs = 2000;
 } // namespace
 
 QtTray::QtTray(QPixmap icon, std::function<void()> activated)
-    : base_(std::move(icon)), activated_(std::move(activated)), menu_(std::make_unique<QMenu>()) {}
+    : base_(std::move(icon)), activated_(std::move(activated)) {}
 
 QtTray::~QtTray() = default;
+
+QMenu& QtTray::menu() {
+    if (!menu_) {
+        menu_ = std::make_unique<QMenu>();
+    }
+    return *menu_;
+}
 
 QPixmap QtTray::drawn(int step) const {
     if (step < 0) {
@@ -95,7 +102,7 @@ void QtTray::make() {
         return;
     }
     icon_ = new QSystemTrayIcon(this);
-    icon_->setContextMenu(menu_.get());
+    icon_->setContextMenu(&menu());
     connect(icon_, &QSystemTrayIcon::activated, this,
             [this](QSystemTrayIcon::ActivationReason reason) {
                 if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick) {

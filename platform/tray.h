@@ -43,7 +43,8 @@ public:
 
     void show(const QString& toolTip, double progress) override;
     void hide() override;
-    [[nodiscard]] QMenu& menu() override { return *menu_; }
+    // Made at its first use: a start with nothing running makes none.
+    [[nodiscard]] QMenu& menu() override;
 
 private:
     struct Look {
